@@ -14,3 +14,18 @@ function(torb_add_test)
     set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK xvfb)
   endif()
 endfunction()
+
+# torb_add_test_folder(prefix LIBS ...): one test program from the folder's *_test.cpp and, when there
+# are any, one from its *_xtest.cpp (those need a display and run one at a time).
+function(torb_add_test_folder prefix)
+  cmake_parse_arguments(F "" "" "LIBS" ${ARGN})
+  file(GLOB unit CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  file(GLOB display CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_xtest.cpp)
+  file(GLOB support CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/support/*.cpp)
+  if(unit)
+    torb_add_test(NAME ${prefix}_tests SOURCES ${unit} ${support} LIBS ${F_LIBS} torb_test_support)
+  endif()
+  if(display)
+    torb_add_test(NAME ${prefix}_display_tests SOURCES ${display} ${support} LIBS ${F_LIBS} torb_test_support DISPLAY)
+  endif()
+endfunction()
