@@ -1,0 +1,11 @@
+#include "platform/Clock.h"
+
+namespace platform
+{
+
+QDate SystemClock::today() const
+{
+    return QDate::currentDate();
+}
+
+} // namespace platform
