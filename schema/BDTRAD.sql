@@ -1,0 +1,13 @@
+-- BDTRAD.MDB, in the folder of the first TPATH row: the suite's translation table.
+-- Create with: sqlite3 BDTRAD.MDB < BDTRAD.sql
+-- Texts compare and sort ignoring case; the suite's programs use a Unicode NOCASE on their
+-- connections, so rows with accented texts must be written through them.
+CREATE TABLE TTRAD (
+    -- A row identity for the editor's grid; the French text is the key of the row.
+    TTRAD_ID INTEGER PRIMARY KEY,
+    T_VALEUR TEXT COLLATE NOCASE,
+    T_TRAD1 TEXT COLLATE NOCASE,
+    T_TRAD2 TEXT COLLATE NOCASE,
+    T_COMMENTAIRE TEXT
+);
+CREATE INDEX "TTRAD.NTX_VALEUR" ON TTRAD (T_VALEUR COLLATE NOCASE);

@@ -1,0 +1,215 @@
+#include "storage/Connection.h"
+
+#include "storage/DatabaseFile.h"
+#include "storage/ErrorNumbers.h"
+#include "storage/SqliteValues.h"
+#include "storage/TextCollation.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QThread>
+#include <QTimer>
+
+namespace storage
+{
+
+namespace
+{
+
+// Writes of other workstations pass while we wait this long for their locks.
+constexpr int busyTimeoutMilliseconds = 10000;
+
+qint64 newSerial()
+{
+    static qint64 opened = 0;
+    return ++opened;
+}
+
+// The open connections of this process: one thread, so a wait on a lock that one of them holds
+// would never end by itself.
+std::map<qint64, Connection *> &openConnections()
+{
+    static std::map<qint64, Connection *> connections;
+    return connections;
+}
+
+int waitForLock(void *, int attempt)
+{
+    if (attempt == 0) {
+        for (const auto &[serial, connection] : openConnections())
+            connection->releaseReads();
+        return 1;
+    }
+    constexpr int pauseMilliseconds = 5;
+    if (attempt * pauseMilliseconds > busyTimeoutMilliseconds)
+        return 0;
+    QThread::msleep(pauseMilliseconds);
+    return 1;
+}
+
+void closeQtConnection(const QString &name)
+{
+    {
+        QSqlDatabase database = QSqlDatabase::database(name, false);
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+sqlite3 *rawHandle(const QSqlDatabase &database)
+{
+    const QVariant handle = database.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+} // namespace
+
+Connection::Connection(const QString &resolvedPath, bool readOnly)
+    : m_mark(resolvedPath, UseMark::Kind::Shared), m_path(resolvedPath), m_readOnly(readOnly),
+      m_serial(newSerial())
+{
+    m_connectionName = QStringLiteral("storage-%1").arg(m_serial);
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        database.setDatabaseName(databaseUri(resolvedPath, readOnly));
+        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI") +
+                                   (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
+        if (database.open())
+            m_handle = rawHandle(database);
+        if (!m_handle) {
+            const QString reason = database.lastError().text();
+            database = QSqlDatabase();
+            closeQtConnection(m_connectionName);
+            throw platform::Failure(
+                QStringLiteral("Ouverture de la base '%1' impossible : %2").arg(resolvedPath, reason));
+        }
+    }
+    try {
+        installCaseInsensitiveCollation(m_handle);
+        sqlite3_busy_handler(m_handle, waitForLock, nullptr);
+        // Room for the indexes of the suite's larger tables, so seeks seldom read the disk.
+        sqlite3_exec(m_handle, "PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);
+        requireReadableSchema(m_handle, QStringLiteral("main"), resolvedPath);
+        if (sqlite3_prepare_v2(m_handle, "SELECT count(*) FROM sqlite_master", -1, &m_readHolder, nullptr) !=
+            SQLITE_OK)
+            throw sqlFailure(m_handle);
+    } catch (...) {
+        closeQtConnection(m_connectionName);
+        throw;
+    }
+    openConnections()[m_serial] = this;
+}
+
+Connection::~Connection()
+{
+    openConnections().erase(m_serial);
+    sqlite3_finalize(m_readHolder);
+    for (sqlite3_stmt *statement : std::as_const(m_statements))
+        sqlite3_finalize(statement);
+    closeQtConnection(m_connectionName);
+}
+
+sqlite3_stmt *Connection::cachedStatement(const QString &sql)
+{
+    if (sqlite3_stmt *kept = m_statements.value(sql))
+        return kept;
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v3(m_handle, text.constData(), static_cast<int>(text.size()),
+                           SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK)
+        throw sqlFailure(m_handle);
+    m_statements.insert(sql, statement);
+    return statement;
+}
+
+void Connection::holdReads()
+{
+    if (sqlite3_stmt_busy(m_readHolder) || sqlite3_step(m_readHolder) != SQLITE_ROW)
+        return;
+    if (QCoreApplication::instance()) {
+        QTimer::singleShot(0, QCoreApplication::instance(), [serial = m_serial] {
+            const auto found = openConnections().find(serial);
+            if (found != openConnections().end())
+                found->second->releaseReads();
+        });
+    }
+}
+
+void Connection::releaseReads()
+{
+    sqlite3_reset(m_readHolder);
+    for (sqlite3_stmt *statement : std::as_const(m_statements))
+        sqlite3_reset(statement);
+}
+
+void Connection::attach(const QString &path, const QString &schemaName)
+{
+    const QString resolved = existingDatabaseFile(path);
+    releaseReads();
+    auto mark = std::make_unique<UseMark>(resolved, UseMark::Kind::Shared);
+    StatementRun attaching(m_handle, QStringLiteral("ATTACH DATABASE ? AS %1").arg(quoted(schemaName)));
+    bindValue(attaching.get(), 1, databaseUri(resolved, m_readOnly));
+    attaching.step();
+    try {
+        requireReadableSchema(m_handle, schemaName, path);
+    } catch (...) {
+        detach(schemaName);
+        throw;
+    }
+    m_attachedMarks[schemaName.toLower()] = std::move(mark);
+}
+
+void Connection::detach(const QString &schemaName)
+{
+    releaseReads();
+    StatementRun detaching(m_handle, QStringLiteral("DETACH DATABASE %1").arg(quoted(schemaName)));
+    detaching.step();
+    m_attachedMarks.erase(schemaName.toLower());
+}
+
+StatementRun::StatementRun(Connection &connection, const QString &sql)
+    : m_statement(connection.cachedStatement(sql)), m_owned(false)
+{
+}
+
+StatementRun::StatementRun(sqlite3 *handle, const QString &sql) : m_statement(nullptr), m_owned(true)
+{
+    const QByteArray text = sql.toUtf8();
+    const char *rest = nullptr;
+    if (sqlite3_prepare_v2(handle, text.constData(), static_cast<int>(text.size()), &m_statement, &rest) !=
+        SQLITE_OK)
+        throw sqlFailure(handle);
+    if (!m_statement)
+        throw platform::Failure(QStringLiteral("Instruction SQL vide"), InvalidArgument);
+    if (!QByteArray(rest).trimmed().isEmpty()) {
+        sqlite3_finalize(m_statement);
+        throw platform::Failure(QStringLiteral("Une seule instruction SQL est permise : %1").arg(sql),
+                                InvalidArgument);
+    }
+}
+
+StatementRun::~StatementRun()
+{
+    if (m_owned) {
+        sqlite3_finalize(m_statement);
+        return;
+    }
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+}
+
+bool StatementRun::step()
+{
+    const int result = sqlite3_step(m_statement);
+    if (result == SQLITE_ROW)
+        return true;
+    if (result == SQLITE_DONE)
+        return false;
+    throw sqlFailure(sqlite3_db_handle(m_statement));
+}
+
+} // namespace storage

@@ -1,0 +1,27 @@
+#include "storage/RawConnection.h"
+
+#include "storage/SqliteValues.h"
+#include "storage/TextCollation.h"
+
+namespace storage
+{
+
+RawConnection::RawConnection(const QByteArray &fileName, int flags)
+{
+    const int opened = sqlite3_open_v2(fileName.constData(), &m_handle, flags, nullptr);
+    try {
+        if (opened != SQLITE_OK)
+            throw sqlFailure(m_handle);
+        installCaseInsensitiveCollation(m_handle);
+    } catch (...) {
+        sqlite3_close_v2(m_handle);
+        throw;
+    }
+}
+
+RawConnection::~RawConnection()
+{
+    sqlite3_close_v2(m_handle);
+}
+
+} // namespace storage

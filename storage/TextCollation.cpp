@@ -1,0 +1,84 @@
+#include "storage/TextCollation.h"
+
+#include "storage/SqliteValues.h"
+
+#include <QByteArray>
+#include <QChar>
+
+namespace storage
+{
+
+namespace
+{
+
+// Reads one code point of UTF-8 text and steps over it; a malformed byte stands for itself.
+char32_t nextCodePoint(const unsigned char *&at, const unsigned char *end)
+{
+    const unsigned char lead = *at++;
+    if (lead < 0x80)
+        return lead;
+    const int trailing = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    if (trailing == 0 || end - at < trailing)
+        return lead;
+    char32_t point = lead & (0x3F >> trailing);
+    for (int i = 0; i < trailing; ++i) {
+        if ((at[i] & 0xC0) != 0x80)
+            return lead;
+        point = (point << 6) | (at[i] & 0x3F);
+    }
+    at += trailing;
+    return point;
+}
+
+char32_t folded(char32_t point)
+{
+    if (point < 0x80)
+        return point >= 'A' && point <= 'Z' ? point + ('a' - 'A') : point;
+    return QChar::toCaseFolded(point);
+}
+
+// Compares code point by code point after case folding; no allocation, as SQLite calls it for
+// every key comparison.
+int compareFoldedUtf8(void *, int lengthA, const void *a, int lengthB, const void *b)
+{
+    const auto *atA = static_cast<const unsigned char *>(a);
+    const auto *atB = static_cast<const unsigned char *>(b);
+    const unsigned char *endA = atA + lengthA;
+    const unsigned char *endB = atB + lengthB;
+    // Keys often share a long prefix: equal bytes fold equal, so step over them and resume at
+    // the start of the code point where they part.
+    while (atA < endA && atB < endB && *atA == *atB) {
+        ++atA;
+        ++atB;
+    }
+    while (atA > a && (*atA & 0xC0) == 0x80) {
+        --atA;
+        --atB;
+    }
+    while (atA < endA && atB < endB) {
+        const char32_t pointA = folded(nextCodePoint(atA, endA));
+        const char32_t pointB = folded(nextCodePoint(atB, endB));
+        if (pointA != pointB)
+            return pointA < pointB ? -1 : 1;
+    }
+    return (atA < endA) - (atB < endB);
+}
+
+} // namespace
+
+int compareIgnoringCase(QStringView a, QStringView b)
+{
+    const QByteArray textA = a.toUtf8();
+    const QByteArray textB = b.toUtf8();
+    return compareFoldedUtf8(nullptr, static_cast<int>(textA.size()), textA.constData(),
+                             static_cast<int>(textB.size()), textB.constData());
+}
+
+void installCaseInsensitiveCollation(sqlite3 *handle)
+{
+    if (sqlite3_create_collation_v2(handle, "NOCASE", SQLITE_UTF8, nullptr, compareFoldedUtf8, nullptr) !=
+        SQLITE_OK)
+        throw sqlFailure(handle);
+}
+
+} // namespace storage

@@ -1,0 +1,101 @@
+#include "storage/Compaction.h"
+#include "storage/Database.h"
+#include "storage/ErrorNumbers.h"
+#include "storage/InUse.h"
+
+#include "storage/tests/support/Databases.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <optional>
+
+using storage::Database;
+using storage_testing::fileBytes;
+using testing_support::TempFolder;
+
+namespace
+{
+
+class CompactionTest : public ::testing::Test
+{
+protected:
+    TempFolder folder;
+    const QString source = storage_testing::makeDatabase(
+        folder, QStringLiteral("TORBSTOC.MDB"),
+        QStringLiteral("CREATE TABLE T (K TEXT COLLATE NOCASE, V TEXT);"
+                       "CREATE INDEX \"T.NTX_K\" ON T (K COLLATE NOCASE);"
+                       "INSERT INTO T VALUES ('zèbre', 'z'), ('Été', 'E'), ('abc', 'a');"
+                       "CREATE TABLE PAD (P TEXT); INSERT INTO PAD VALUES (hex(randomblob(20000)));"
+                       "DELETE FROM PAD;"));
+    const QString target = folder.file(QStringLiteral("TORBSTOC_NEW.MDB"));
+
+    int compactionFailure()
+    {
+        try {
+            storage::compactDatabase(source, target);
+        } catch (const platform::Failure &failure) {
+            return failure.number();
+        }
+        return 0;
+    }
+};
+
+TEST_F(CompactionTest, WritesACompactedCopyAndLeavesTheSource)
+{
+    const QByteArray before = fileBytes(source);
+    storage::compactDatabase(folder.file(QStringLiteral("torbstoc.mdb")), target);
+    EXPECT_EQ(fileBytes(source), before);
+    EXPECT_LT(QFileInfo(target).size(), before.size());
+    // The rebuilt index keeps our order: "é" after "z", equal to "É".
+    storage::TableCursor rows = Database::open(target).openTable(QStringLiteral("T"));
+    rows.setIndex(QStringLiteral("NTX_K"));
+    ASSERT_TRUE(rows.seek(storage::SeekOperator::Equal, {QStringLiteral("ÉTÉ")}));
+    EXPECT_EQ(rows.value(QStringLiteral("V")).toString(), QStringLiteral("E"));
+    rows.moveFirst();
+    rows.moveNext();
+    EXPECT_EQ(rows.value(QStringLiteral("V")).toString(), QStringLiteral("z"));
+}
+
+TEST_F(CompactionTest, ExistingTargetFailsAndStaysAsItWas)
+{
+    storage_testing::writeFile(target, "old copy");
+    const QByteArray before = fileBytes(source);
+    EXPECT_EQ(compactionFailure(), storage::TargetExists);
+    EXPECT_EQ(fileBytes(target), QByteArray("old copy"));
+    EXPECT_EQ(fileBytes(source), before);
+}
+
+TEST_F(CompactionTest, DatabaseInUseFailsUntilItIsClosed)
+{
+    EXPECT_FALSE(storage::isInUse(source));
+    std::optional<Database> first = Database::open(source);
+    std::optional<Database> second = Database::open(folder.file(QStringLiteral("TorbStoc.mdb")));
+    EXPECT_TRUE(storage::isInUse(source));
+    EXPECT_EQ(compactionFailure(), storage::DatabaseInUse);
+    EXPECT_FALSE(QFileInfo::exists(target));
+    first.reset();
+    EXPECT_TRUE(storage::isInUse(source));
+    // The one left still works: closing the other dropped none of its locks.
+    second->execute(QStringLiteral("INSERT INTO T VALUES ('k', 'v')"));
+    second.reset();
+    EXPECT_FALSE(storage::isInUse(source));
+    EXPECT_EQ(compactionFailure(), 0);
+}
+
+TEST_F(CompactionTest, MissingOrBrokenSourceFailsWithoutATarget)
+{
+    const QString missing = folder.file(QStringLiteral("TORBCOM.MDB"));
+    EXPECT_THROW(storage::compactDatabase(missing, target), platform::Failure);
+    EXPECT_FALSE(QFileInfo::exists(missing));
+    const QString broken = folder.file(QStringLiteral("TORBPRIX.MDB"));
+    storage_testing::writeFile(broken, QByteArray("not a database").repeated(200));
+    try {
+        storage::compactDatabase(broken, target);
+        FAIL() << "no failure";
+    } catch (const platform::Failure &failure) {
+        EXPECT_EQ(failure.number(), storage::NotADatabase);
+    }
+    EXPECT_FALSE(QFileInfo::exists(target));
+}
+
+} // namespace

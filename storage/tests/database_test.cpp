@@ -1,0 +1,181 @@
+#include "storage/Database.h"
+#include "storage/ErrorNumbers.h"
+
+#include "storage/tests/support/Databases.h"
+
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+
+using storage::Access;
+using storage::Database;
+using storage_testing::makeDatabase;
+using testing_support::TempFolder;
+
+namespace
+{
+
+const QString people = QStringLiteral("CREATE TABLE PEOPLE (NAME TEXT, NICK TEXT, AGE INTEGER);");
+
+int failureNumber(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const platform::Failure &failure) {
+        EXPECT_FALSE(failure.description().isEmpty());
+        return failure.number();
+    }
+    ADD_FAILURE() << "no failure";
+    return 0;
+}
+
+TEST(DatabaseOpen, MissingFileFailsAndCreatesNothing)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("DBPATH.MDB"));
+    EXPECT_EQ(failureNumber([&] { Database::open(path); }), storage::FileNotFound);
+    EXPECT_EQ(failureNumber([&] { Database::open(path, Access::ReadOnly); }), storage::FileNotFound);
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST(DatabaseOpen, FileThatIsNoDatabaseFails)
+{
+    TempFolder folder;
+    const QString text = folder.file(QStringLiteral("TEXT.MDB"));
+    storage_testing::writeFile(text, QByteArray("LANGUE=1\r\n").repeated(100));
+    const QString empty = folder.file(QStringLiteral("EMPTY.MDB"));
+    storage_testing::writeFile(empty, QByteArray());
+    EXPECT_EQ(failureNumber([&] { Database::open(text); }), storage::NotADatabase);
+    EXPECT_EQ(failureNumber([&] { Database::open(empty); }), storage::NotADatabase);
+    EXPECT_EQ(storage_testing::fileBytes(text), QByteArray("LANGUE=1\r\n").repeated(100));
+    EXPECT_EQ(QFileInfo(empty).size(), 0);
+}
+
+TEST(DatabaseOpen, PathIgnoresLetterCase)
+{
+    TempFolder folder;
+    makeDatabase(folder, QStringLiteral("DBPATH.MDB"), people);
+    const Database database = Database::open(folder.file(QStringLiteral("dbpath.mdb")));
+    EXPECT_EQ(database.path(), folder.file(QStringLiteral("DBPATH.MDB")));
+}
+
+TEST(DatabaseExecute, BindsValuesAndKeepsNullApartFromEmptyText)
+{
+    TempFolder folder;
+    Database database = Database::open(makeDatabase(folder, QStringLiteral("P.MDB"), people));
+    EXPECT_EQ(database.execute(QStringLiteral("INSERT INTO PEOPLE VALUES (?, ?, ?)"),
+                               {QStringLiteral("O'Brien"), QString(), 40}),
+              1);
+    database.execute(QStringLiteral("INSERT INTO PEOPLE VALUES (?, ?, ?)"),
+                     {QStringLiteral("Zoé"), QVariant(), 7});
+    storage::QueryCursor rows = database.openQuery(QStringLiteral("SELECT * FROM PEOPLE ORDER BY AGE DESC"));
+    ASSERT_EQ(rows.recordCount(), 2);
+    EXPECT_EQ(rows.value(QStringLiteral("name")).toString(), QStringLiteral("O'Brien"));
+    EXPECT_FALSE(rows.value(QStringLiteral("NICK")).isNull());
+    EXPECT_EQ(rows.value(QStringLiteral("NICK")).toString(), QString(""));
+    EXPECT_EQ(rows.value(QStringLiteral("AGE")).toInt(), 40);
+    rows.moveNext();
+    EXPECT_EQ(rows.value(QStringLiteral("NAME")).toString(), QStringLiteral("Zoé"));
+    EXPECT_TRUE(rows.value(QStringLiteral("NICK")).isNull());
+    EXPECT_EQ(database.execute(QStringLiteral("DELETE FROM PEOPLE WHERE AGE < ?"), {100}), 2);
+}
+
+TEST(DatabaseExecute, FailuresCarryTheEngineText)
+{
+    TempFolder folder;
+    Database database = Database::open(makeDatabase(folder, QStringLiteral("P.MDB"), people));
+    try {
+        database.execute(QStringLiteral("DELETE FROM NOWHERE"));
+        FAIL() << "no failure";
+    } catch (const platform::Failure &failure) {
+        EXPECT_TRUE(failure.description().contains(QStringLiteral("NOWHERE")))
+            << failure.description().toStdString();
+    }
+    // A second statement would be dropped silently: refused instead.
+    EXPECT_NE(
+        failureNumber([&] { database.execute(QStringLiteral("DELETE FROM PEOPLE; DROP TABLE PEOPLE")); }), 0);
+    EXPECT_EQ(database.openQuery(QStringLiteral("SELECT count(*) FROM PEOPLE")).value(0).toInt(), 0);
+}
+
+TEST(DatabaseOpen, ReadOnlyRefusesWrites)
+{
+    TempFolder folder;
+    Database database =
+        Database::open(makeDatabase(folder, QStringLiteral("P.MDB"), people), Access::ReadOnly);
+    EXPECT_TRUE(database.isReadOnly());
+    EXPECT_NE(
+        failureNumber([&] { database.execute(QStringLiteral("INSERT INTO PEOPLE (NAME) VALUES ('x')")); }),
+        0);
+    EXPECT_TRUE(database.openTable(QStringLiteral("PEOPLE")).isReadOnly());
+}
+
+TEST(DatabaseOpen, CopiesShareOneConnectionAndOutliveTheFirst)
+{
+    TempFolder folder;
+    const QString path = makeDatabase(folder, QStringLiteral("P.MDB"), people);
+    std::optional<Database> first = Database::open(path);
+    Database second = *first;
+    storage::TableCursor cursor = first->openTable(QStringLiteral("PEOPLE"));
+    first.reset();
+    second.execute(QStringLiteral("INSERT INTO PEOPLE (NAME) VALUES ('x')"));
+    cursor.moveFirst();
+    EXPECT_EQ(cursor.value(QStringLiteral("NAME")).toString(), QStringLiteral("x"));
+}
+
+TEST(DatabaseAttach, StatementsReachTheTablesOfAnotherFile)
+{
+    TempFolder folder;
+    const QString other = makeDatabase(folder, QStringLiteral("BDTRAD.MDB"), people);
+    Database(Database::open(other)).execute(QStringLiteral("INSERT INTO PEOPLE (NAME) VALUES ('Zoé')"));
+    Database local = Database::open(makeDatabase(folder, QStringLiteral("BDLOC.MDB"), people));
+    local.attach(folder.file(QStringLiteral("bdtrad.mdb")), QStringLiteral("TRAD"));
+    local.execute(QStringLiteral("INSERT INTO PEOPLE SELECT * FROM TRAD.PEOPLE"));
+    local.detach(QStringLiteral("TRAD"));
+    EXPECT_EQ(local.openQuery(QStringLiteral("SELECT NAME FROM PEOPLE")).value(0).toString(),
+              QStringLiteral("Zoé"));
+    const QString missing = folder.file(QStringLiteral("MISSING.MDB"));
+    EXPECT_EQ(failureNumber([&] { local.attach(missing, QStringLiteral("M")); }), storage::FileNotFound);
+    EXPECT_FALSE(QFileInfo::exists(missing));
+}
+
+TEST(DatabaseOpen, QtConnectionSeesTheSameFile)
+{
+    TempFolder folder;
+    Database database = Database::open(makeDatabase(folder, QStringLiteral("P.MDB"), people));
+    database.execute(QStringLiteral("INSERT INTO PEOPLE (NAME) VALUES ('é')"));
+    QSqlDatabase qt = database.sqlDatabase();
+    ASSERT_TRUE(qt.isOpen());
+    QSqlQuery query(qt);
+    ASSERT_TRUE(query.exec(QStringLiteral("SELECT count(*) FROM PEOPLE WHERE NAME = 'É' COLLATE NOCASE")));
+    ASSERT_TRUE(query.next());
+    EXPECT_EQ(query.value(0).toInt(), 1);
+}
+
+} // namespace
+
+namespace
+{
+
+// A cursor's move keeps its read of the file open for the rest of the event-loop turn; a write
+// through another connection of this process must not wait for it.
+TEST(DatabaseLocks, WriteThroughAnotherConnectionPassesAHeldRead)
+{
+    TempFolder folder;
+    const QString path = makeDatabase(folder, QStringLiteral("P.MDB"), people);
+    Database reader = Database::open(path);
+    Database writer = Database::open(path);
+    writer.execute(QStringLiteral("INSERT INTO PEOPLE (NAME) VALUES ('a')"));
+    storage::TableCursor cursor = reader.openTable(QStringLiteral("PEOPLE"));
+    ASSERT_FALSE(cursor.atEnd());
+    writer.execute(QStringLiteral("INSERT INTO PEOPLE (NAME) VALUES ('b')"));
+    cursor.moveNext();
+    ASSERT_FALSE(cursor.atEnd());
+    EXPECT_EQ(cursor.value(QStringLiteral("NAME")).toString(), QStringLiteral("b"));
+    reader.releaseReadLocks();
+    writer.execute(QStringLiteral("DELETE FROM PEOPLE"));
+    EXPECT_EQ(cursor.recordCount(), 0);
+}
+
+} // namespace
