@@ -1,11 +1,12 @@
+#include "translation-editor/TranslationForm.h"
+#include "ui/Program.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("peluvar"));
-    window.setWindowTitle(QStringLiteral("peluvar"));
-    window.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("peluvar"));
+    peluvar::TranslationForm window;
+    return ui::runProgram([&window] { window.show(); });
 }

@@ -1,0 +1,39 @@
+#include "compaction/cycle/CompactionPaths.h"
+
+namespace compaction
+{
+
+namespace
+{
+
+QString upperCasedReplacing(const QString &source, const QString &replacement)
+{
+    return source.toUpper().replace(QStringLiteral(".MDB"), replacement, Qt::CaseSensitive);
+}
+
+} // namespace
+
+QString normaliseFolder(const QString &folder, const platform::PathSyntax &syntax)
+{
+    // Only the joiner counts: "c:" becomes "c:\" although ":" ends a drive name.
+    if (folder.endsWith(syntax.joiner()))
+        return folder;
+    return folder + syntax.joiner();
+}
+
+QString sourcePath(const QString &normalisedFolder, const QString &fileName)
+{
+    return normalisedFolder + fileName.toUpper();
+}
+
+QString workCopyPath(const QString &source)
+{
+    return upperCasedReplacing(source, QStringLiteral("_NEW.MDB"));
+}
+
+QString backupPath(const QString &source)
+{
+    return upperCasedReplacing(source, QStringLiteral(".BAKMDB"));
+}
+
+} // namespace compaction

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "compaction/cycle/CompactionSteps.h"
+#include "compaction/cycle/CycleCaller.h"
+
+#include <QStringList>
+
+namespace compaction
+{
+
+// Ended: the program was ended while the run yielded; nothing more was done or shown.
+enum class Outcome { Completed, Stopped, Ended };
+
+// The outcome text of a run that completed or stopped.
+QString outcomeText(Outcome outcome);
+
+// Compacts the sources one after the other under the wait cursor, keeping one backup of each,
+// and stops at the first compaction that fails. Before each database it hands control to the
+// event loop once, so the window repaints and takes clicks. The swap's own failures are not
+// reported: the database then stays as it was, beside its work copy.
+Outcome runCompaction(const QStringList &sources, CycleCaller &caller, CompactionSteps &steps);
+
+} // namespace compaction

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace compaction
+{
+
+// Renames the file over the target in one step (the target, when it exists, is replaced) and
+// flushes the target's folder, so the new name survives a crash. Host paths, used as given.
+// Throws platform::Failure.
+void replaceFile(const QString &from, const QString &to);
+
+} // namespace compaction

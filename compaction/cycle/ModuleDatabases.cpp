@@ -1,0 +1,20 @@
+#include "compaction/cycle/ModuleDatabases.h"
+
+namespace compaction
+{
+
+const QStringList &moduleDatabaseNames()
+{
+    static const QStringList names{
+        QStringLiteral("TORBSTOC.MDB"), QStringLiteral("TORBCOM.MDB"),  QStringLiteral("TORBAPRO.MDB"),
+        QStringLiteral("TORBPRIX.MDB"), QStringLiteral("TORBPLAN.MDB"), QStringLiteral("TORBTECH.MDB"),
+    };
+    return names;
+}
+
+bool isModuleDatabase(const QString &fileName)
+{
+    return moduleDatabaseNames().contains(fileName.toUpper());
+}
+
+} // namespace compaction

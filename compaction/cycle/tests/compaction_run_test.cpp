@@ -1,0 +1,189 @@
+#include "compaction/cycle/CompactionRun.h"
+
+#include "compaction/cycle/CompactionTexts.h"
+#include "compaction/cycle/DiskCompactionSteps.h"
+#include "compaction/cycle/FindDatabases.h"
+#include "compaction/cycle/testing/CompactionFiles.h"
+#include "storage/Database.h"
+#include "tests/support/fixtures/TempFolder.h"
+#include "ui/testing/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace compaction;
+using compaction::testing::makeDatabase;
+using compaction::testing::makeTextFile;
+using compaction::testing::readMarker;
+using testing_support::TempFolder;
+
+namespace
+{
+
+class RecordingCaller : public CycleCaller
+{
+public:
+    QString statusLog() const override { return log; }
+    void setStatusLog(const QString &text) override { log = text; }
+    void beforeDatabase(const QString &source) override { events << "before " + source; }
+    void compactionFailed(const QString &source, const QString &description) override
+    {
+        events << "failed " + source;
+        failureDescription = description;
+    }
+    void finished(const QString &outcome) override { events << "finished " + outcome; }
+    bool programEnded() const override { return events.size() == endsAtDatabase; }
+
+    QString log;
+    QStringList events;
+    QString failureDescription;
+    qsizetype endsAtDatabase = -1; // the program ends during the yield before that database (1 = first)
+};
+
+class CompactionRunTest : public ::testing::Test
+{
+protected:
+    QString folder() const { return m_temp.path() + "/"; }
+    QString path(const QString &name) const { return folder() + name; }
+    QStringList filesOnDisk() const
+    {
+        return QDir(m_temp.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    }
+    qint64 size(const QString &name) const { return QFileInfo(path(name)).size(); }
+
+    Outcome runModules()
+    {
+        DiskCompactionSteps steps;
+        return runCompaction(findDatabases(folder(), Selection::ModuleDatabases).sources, caller, steps);
+    }
+
+    TempFolder m_temp;
+    ui::testing::ScriptedDialogs dialogs;
+    RecordingCaller caller;
+};
+
+} // namespace
+
+TEST_F(CompactionRunTest, FirstRunCompactsUnderTheUpperCasedNameWithABackup)
+{
+    makeDatabase(path("torbstoc.mdb"), "stock");
+    const qint64 before = size("torbstoc.mdb");
+
+    EXPECT_EQ(runModules(), Outcome::Completed);
+
+    EXPECT_EQ(filesOnDisk(), QStringList({"TORBSTOC.BAKMDB", "TORBSTOC.MDB"}));
+    EXPECT_EQ(readMarker(path("TORBSTOC.MDB")), "stock");
+    EXPECT_EQ(readMarker(path("TORBSTOC.BAKMDB")), "stock");
+    EXPECT_LT(size("TORBSTOC.MDB"), before);
+    EXPECT_EQ(size("TORBSTOC.BAKMDB"), before);
+    EXPECT_EQ(caller.log, path("TORBSTOC.MDB") + " compactée\r\n");
+    EXPECT_EQ(caller.events,
+              QStringList({"before " + path("TORBSTOC.MDB"), "finished Traitement terminé..."}));
+    EXPECT_EQ(dialogs.pointers(), std::vector({ui::MousePointer::Hourglass, ui::MousePointer::Default}));
+}
+
+TEST_F(CompactionRunTest, NextRunReplacesTheOneBackupGeneration)
+{
+    makeDatabase(path("TORBCOM.MDB"), "first");
+    runModules();
+    storage::Database::open(path("TORBCOM.MDB")).execute("UPDATE TMARK SET MARK_TEXT = 'second'");
+
+    EXPECT_EQ(runModules(), Outcome::Completed);
+
+    EXPECT_EQ(filesOnDisk(), QStringList({"TORBCOM.BAKMDB", "TORBCOM.MDB"}));
+    EXPECT_EQ(readMarker(path("TORBCOM.BAKMDB")), "second");
+    EXPECT_EQ(readMarker(path("TORBCOM.MDB")), "second");
+}
+
+TEST_F(CompactionRunTest, FailureOfTheSecondOfThreeStopsTheRun)
+{
+    makeDatabase(path("TORBAPRO.MDB"), "achats");
+    makeTextFile(path("TORBCOM.MDB"));
+    makeDatabase(path("TORBSTOC.MDB"), "stock");
+    const qint64 stockSize = size("TORBSTOC.MDB");
+
+    EXPECT_EQ(runModules(), Outcome::Stopped);
+
+    EXPECT_EQ(filesOnDisk(), QStringList({"TORBAPRO.BAKMDB", "TORBAPRO.MDB", "TORBCOM.MDB", "TORBSTOC.MDB"}));
+    EXPECT_EQ(size("TORBSTOC.MDB"), stockSize);
+    EXPECT_EQ(caller.log, "Base <" + path("TORBCOM.MDB") + "> : traitement impossible...\r\n" +
+                              path("TORBAPRO.MDB") + " compactée\r\n");
+    EXPECT_EQ(caller.events, QStringList({"before " + path("TORBAPRO.MDB"), "before " + path("TORBCOM.MDB"),
+                                          "failed " + path("TORBCOM.MDB"),
+                                          "finished Le traitement n'a pas pu être effectué ..."}));
+    EXPECT_FALSE(caller.failureDescription.isEmpty());
+    EXPECT_EQ(dialogs.pointers().back(), ui::MousePointer::Default);
+}
+
+TEST_F(CompactionRunTest, BackupThatCannotBeDeletedLeavesTheSourceBesideItsWorkCopy)
+{
+    makeDatabase(path("TORBAPRO.MDB"), "achats");
+    ASSERT_TRUE(QDir(m_temp.path()).mkpath("TORBAPRO.BAKMDB/kept"));
+    makeDatabase(path("TORBCOM.MDB"), "commandes");
+    const qint64 before = size("TORBAPRO.MDB");
+
+    EXPECT_EQ(runModules(), Outcome::Completed);
+
+    EXPECT_EQ(size("TORBAPRO.MDB"), before);
+    EXPECT_EQ(readMarker(path("TORBAPRO_NEW.MDB")), "achats");
+    EXPECT_LT(size("TORBAPRO_NEW.MDB"), before);
+    EXPECT_EQ(readMarker(path("TORBCOM.BAKMDB")), "commandes");
+    EXPECT_FALSE(QFileInfo::exists(path("TORBCOM_NEW.MDB")));
+    EXPECT_EQ(caller.log, path("TORBCOM.MDB") + " compactée\r\n" + path("TORBAPRO.MDB") + " compactée\r\n");
+}
+
+TEST_F(CompactionRunTest, DatabaseInUseIsNotCompacted)
+{
+    makeDatabase(path("TORBAPRO.MDB"), "achats");
+    makeDatabase(path("TORBCOM.MDB"), "commandes");
+    const qint64 before = size("TORBCOM.MDB");
+    const storage::Database held = storage::Database::open(path("TORBCOM.MDB"));
+
+    EXPECT_EQ(runModules(), Outcome::Stopped);
+
+    EXPECT_TRUE(caller.failureDescription.contains("en cours d'utilisation"))
+        << caller.failureDescription.toStdString();
+    EXPECT_EQ(filesOnDisk(), QStringList({"TORBAPRO.BAKMDB", "TORBAPRO.MDB", "TORBCOM.MDB"}));
+    EXPECT_EQ(size("TORBCOM.MDB"), before);
+}
+
+TEST_F(CompactionRunTest, MdbInTheFolderNameSendsTheWorkCopyElsewhere)
+{
+    ASSERT_TRUE(QDir(m_temp.path()).mkdir("base.mdb"));
+    ASSERT_TRUE(QDir(m_temp.path()).mkdir("BASE_NEW.MDB"));
+    makeDatabase(path("base.mdb/TORBSTOC.MDB"), "stock");
+    const QString source = path("base.mdb/TORBSTOC.MDB");
+    DiskCompactionSteps steps;
+
+    EXPECT_EQ(runCompaction({source}, caller, steps), Outcome::Completed);
+
+    // No folder BASE.BAKMDB for the backup: the swap stops and the source stays as it was.
+    EXPECT_EQ(readMarker(path("BASE_NEW.MDB/TORBSTOC_NEW.MDB")), "stock");
+    EXPECT_EQ(QDir(path("base.mdb")).entryList(QDir::Files), QStringList({"TORBSTOC.MDB"}));
+}
+
+TEST_F(CompactionRunTest, EmptyListStillShowsTheWaitCursorAndCompletes)
+{
+    DiskCompactionSteps steps;
+    EXPECT_EQ(runCompaction({}, caller, steps), Outcome::Completed);
+    EXPECT_TRUE(caller.log.isEmpty());
+    EXPECT_EQ(caller.events, QStringList({"finished " + kRunCompleted}));
+    EXPECT_EQ(dialogs.pointers(), std::vector({ui::MousePointer::Hourglass, ui::MousePointer::Default}));
+}
+
+TEST_F(CompactionRunTest, ProgramEndedDuringTheYieldStopsBeforeTheNextCompaction)
+{
+    makeDatabase(path("TORBAPRO.MDB"), "achats");
+    makeDatabase(path("TORBCOM.MDB"), "commandes");
+    const qint64 before = size("TORBCOM.MDB");
+    caller.endsAtDatabase = 2;
+
+    EXPECT_EQ(runModules(), Outcome::Ended);
+
+    EXPECT_EQ(filesOnDisk(), QStringList({"TORBAPRO.BAKMDB", "TORBAPRO.MDB", "TORBCOM.MDB"}));
+    EXPECT_EQ(size("TORBCOM.MDB"), before);
+    EXPECT_EQ(caller.events,
+              QStringList({"before " + path("TORBAPRO.MDB"), "before " + path("TORBCOM.MDB")}));
+    EXPECT_EQ(caller.log, path("TORBAPRO.MDB") + " compactée\r\n");
+}

@@ -1,0 +1,45 @@
+#include "compaction/FPressolite.h"
+
+#include "compaction/cycle/ModuleDatabases.h"
+#include "platform/Files.h"
+#include "storage/Database.h"
+#include "tests/support/fixtures/TempInstallation.h"
+#include "ui/testing/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using ui::Answer;
+
+// The sample installation, with the folder table also beside the program as the activation
+// expects it; started in the data folder, as the launcher starts it.
+TEST(PressoliteInstallation, CompactsTheSixModuleDatabasesWithBackups)
+{
+    tools::SampleOptions options;
+    options.withPrograms = false;
+    testing_support::TempInstallation installation(options);
+    ASSERT_TRUE(QFile::copy(installation.data() + "/DBPATH.MDB", installation.programs() + "/DBPATH.MDB"));
+    const QString previous = platform::currentDirectory();
+    platform::setCurrentDirectory(installation.data());
+
+    ui::testing::ScriptedDialogs dialogs;
+    dialogs.expectMessage(Answer::Ok);
+    dialogs.expectMessage(Answer::Ok, "Effectuer l'opération de compactage ?");
+    dialogs.expectMessage(Answer::Ok, "Traitement terminé...");
+    compaction::FPressolite window(installation.programs());
+    window.show();
+    EXPECT_EQ(window.folderBox().text(), installation.databases() + "/");
+    window.runButton().click();
+    platform::setCurrentDirectory(previous);
+
+    const QDir databases(installation.databases());
+    for (const QString &name : compaction::moduleDatabaseNames()) {
+        const QString backup = QString(name).replace(".MDB", ".BAKMDB");
+        EXPECT_TRUE(databases.exists(name)) << name.toStdString();
+        EXPECT_TRUE(databases.exists(backup)) << backup.toStdString();
+        EXPECT_NO_THROW(storage::Database::open(databases.filePath(name)).openTable("TZPR"));
+    }
+    EXPECT_TRUE(databases.exists("BDTRAD.MDB"));
+    EXPECT_FALSE(databases.exists("BDTRAD.BAKMDB"));
+}

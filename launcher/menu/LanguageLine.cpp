@@ -1,0 +1,51 @@
+#include "launcher/menu/LanguageLine.h"
+
+#include "launcher/services/IniLines.h"
+#include "platform/Failure.h"
+
+#include <QRegularExpression>
+#include <limits>
+
+namespace menu
+{
+
+namespace
+{
+
+const QString keyTight = QStringLiteral("LANGUE=");
+const QString keySpaced = QStringLiteral("LANGUE =");
+
+bool qualifies(const QString &line)
+{
+    return line.left(keyTight.size()).toUpper() == keyTight ||
+           line.left(keySpaced.size()).toUpper() == keySpaced;
+}
+
+} // namespace
+
+qint16 toInteger16(const QString &text)
+{
+    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString number = services::trimBlanks(text);
+    if (!wholeNumber.match(number).hasMatch())
+        throw platform::Failure(QStringLiteral("Incompatibilité de type"), 13);
+    bool inRange = false;
+    const int value = number.toInt(&inRange);
+    if (!inRange || value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        throw platform::Failure(QStringLiteral("Dépassement de capacité"), 6);
+    return static_cast<qint16>(value);
+}
+
+qint16 languageFromIniLines(const QStringList &lines)
+{
+    for (QString line : services::iniContent(lines)) {
+        if (!qualifies(line))
+            continue;
+        line.remove(keyTight, Qt::CaseInsensitive);
+        line.remove(keySpaced, Qt::CaseInsensitive);
+        return toInteger16(line);
+    }
+    return 0;
+}
+
+} // namespace menu

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "launcher/menu/MenuContext.h"
+#include "launcher/menu/MenuForm.h"
+
+namespace menu
+{
+
+// MENUPROD's load: the whole start-up of the launcher, before its window is first shown. It has no
+// error trap: its failures go to the caller, which ends the launcher with the run-time error report.
+void Form_Load(MenuForm &form, const MenuContext &context);
+
+// The language number of the data folder's torbprod.ini; 0 without that file.
+qint16 languageOfDataFolder(const QString &dataFolder);
+
+} // namespace menu

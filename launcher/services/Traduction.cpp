@@ -1,0 +1,147 @@
+#include "launcher/services/Traduction.h"
+
+#include "launcher/services/IniLines.h"
+#include "launcher/services/LauncherEnd.h"
+#include "platform/CharsetIconv.h"
+#include "platform/Files.h"
+#include "ui/Dialogs.h"
+
+namespace services
+{
+
+namespace
+{
+
+const QString TargetCharset = QStringLiteral("windows-1250");
+const QString TranslationSchema = QStringLiteral("BDTRAD");
+constexpr qsizetype KeyLength = 20;
+
+void endLauncher(const QString &message)
+{
+    ui::dialogs().message(message);
+    throw LauncherEnd{message};
+}
+
+qsizetype leadingBlanks(const QString &text)
+{
+    qsizetype count = 0;
+    while (count < text.size() && text.at(count) == u' ')
+        ++count;
+    return count;
+}
+
+qsizetype trailingBlanks(const QString &text)
+{
+    qsizetype count = 0;
+    while (count < text.size() && text.at(text.size() - 1 - count) == u' ')
+        ++count;
+    return count;
+}
+
+} // namespace
+
+std::unique_ptr<platform::CharsetConverter> createIconvConverter()
+{
+    return std::make_unique<platform::IconvCharsetConverter>();
+}
+
+Traduction::Traduction(SharedState &etat, ConverterFactory createConverter)
+    : m_etat(etat), m_createConverter(std::move(createConverter))
+{
+}
+
+void Traduction::Init_Traduction()
+{
+    if (m_etat.Num_Langue == 0)
+        return;
+    const QString baseTrad = m_etat.Chemin_BaseTrad + m_etat.Nom_BaseTrad;
+    if (platform::fileMatches(baseTrad).isEmpty())
+        endLauncher(QStringLiteral("Base de traduction non trouvée (Translation database not found)"));
+    const QString bdloc = platform::currentDirectory() + QStringLiteral("/BDLOC.MDB");
+    if (platform::fileMatches(bdloc).isEmpty())
+        endLauncher(QStringLiteral("Répertoire TORBPROD incomplet (BDLOC introuvable)"));
+
+    m_etat.DB_LOC = storage::Database::open(bdloc);
+    storage::Database &local = *m_etat.DB_LOC;
+    local.execute(QStringLiteral("DELETE FROM TMP_TRAD"));
+
+    // The column is named after the language number, which is no user text; the path is bound by
+    // the attach. Left(T_VALEUR, 20) of the key is substr(T_VALEUR, 1, 20).
+    const QString column = QStringLiteral("T_TRAD") + QString::number(m_etat.Num_Langue);
+    local.attach(baseTrad, TranslationSchema);
+    try {
+        local.execute(QStringLiteral("INSERT INTO TMP_TRAD (T_ABREGE, T_VALEUR, T_TRAD) "
+                                     "SELECT substr(T_VALEUR, 1, %1), T_VALEUR, %2 FROM %3.TTRAD "
+                                     "WHERE coalesce(%2, '') <> '' ORDER BY T_VALEUR COLLATE NOCASE")
+                          .arg(KeyLength)
+                          .arg(column, TranslationSchema));
+    } catch (...) {
+        local.detach(TranslationSchema);
+        throw;
+    }
+    local.detach(TranslationSchema);
+
+    m_etat.RS_TRAD = local.openTable(QStringLiteral("TMP_TRAD"));
+    m_etat.RS_TRAD->setIndex(QStringLiteral("NTX_ABREGE"));
+    if (m_etat.RS_TRAD->recordCount() == 0)
+        m_etat.Num_Langue = 0;
+}
+
+QString Traduction::TRAD(const QString &texte, const std::optional<QVariant> &deuxieme)
+{
+    if (m_etat.Num_Langue == 0)
+        return texte;
+    try {
+        const std::optional<QString> found = lookUp(texte);
+        if (!found)
+            return texte;
+        if (deuxieme)
+            return *found;
+        return converter().convert(*found, TargetCharset);
+    } catch (const platform::Failure &failure) {
+        ui::dialogs().message(QStringLiteral("Proc. TRAD : ") + failure.description());
+        return texte;
+    }
+}
+
+// The translation with texte's outer blanks around it, or nothing when TMP_TRAD has none.
+std::optional<QString> Traduction::lookUp(const QString &texte)
+{
+    const qsizetype lead = leadingBlanks(texte);
+    const qsizetype trail = trailingBlanks(texte);
+    const QString trimmed = trimBlanks(texte);
+    const QString key = trimmed.left(KeyLength);
+    if (!m_etat.RS_TRAD || !m_etat.DB_LOC)
+        throw platform::Failure(QStringLiteral("Variable objet ou variable de bloc With non définie"), 91);
+    storage::TableCursor &cursor = *m_etat.RS_TRAD;
+    const bool seekFound = cursor.seek(storage::SeekOperator::GreaterOrEqual, {key});
+    m_etat.DB_LOC->releaseReadLocks();
+    if (!seekFound)
+        return std::nullopt;
+
+    const QString wanted = trimmed.toUpper();
+    const QString upperKey = key.toUpper();
+    for (;;) {
+        if (cursor.value(QStringLiteral("T_VALEUR")).toString().toUpper() == wanted)
+            break;
+        cursor.moveNext();
+        if (cursor.atEnd())
+            return std::nullopt;
+        // Only the rows that share the key can hold the text, and the index keeps them together:
+        // the scan ends at the first other key rather than walking on over every key that sorts
+        // before it when letter case counts.
+        if (cursor.value(QStringLiteral("T_ABREGE")).toString().toUpper() != upperKey)
+            return std::nullopt;
+    }
+    const QString translation = cursor.value(QStringLiteral("T_TRAD")).toString();
+    return QString(lead, u' ') + translation + QString(trail, u' ');
+}
+
+platform::CharsetConverter &Traduction::converter()
+{
+    if (!Conv_Charset)
+        Conv_Charset = m_createConverter();
+    return *Conv_Charset;
+}
+
+} // namespace services

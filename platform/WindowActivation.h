@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace platform
+{
+
+// Brings the main window of a running program to the front and gives it the focus, without
+// waiting for that program. Callers hold a WindowActivator so that tests can replace it.
+class WindowActivator
+{
+public:
+    virtual ~WindowActivator() = default;
+
+    // True when a window of the process was activated; false (never a failure) for the id 0, a
+    // process that has ended and a process without a window.
+    virtual bool activate(qint64 processId) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,195 @@
+#include "platform/WindowActivationX11.h"
+
+#include <QFile>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <cerrno>
+#include <climits>
+#include <optional>
+#include <signal.h>
+#include <vector>
+
+namespace platform
+{
+
+namespace
+{
+
+// A process that still runs: it exists and is no zombie waiting to be reaped.
+bool processRuns(qint64 processId)
+{
+    if (processId <= 0 || processId > INT_MAX)
+        return false;
+    if (kill(static_cast<pid_t>(processId), 0) != 0 && errno != EPERM)
+        return false;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(processId));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const qsizetype nameEnd = line.lastIndexOf(')');
+    const char state = nameEnd >= 0 && nameEnd + 2 < line.size() ? line.at(nameEnd + 2) : 'R';
+    return state != 'Z' && state != 'X';
+}
+
+// Records X errors while it lives instead of letting Xlib's default handler end the process: a
+// window may vanish between the moment it is found and the moment it is activated.
+class ErrorTrap
+{
+public:
+    explicit ErrorTrap(Display *display) : m_display(display)
+    {
+        XSync(m_display, False);
+        s_failed = false;
+        m_previous = XSetErrorHandler(&ErrorTrap::record);
+    }
+    ~ErrorTrap()
+    {
+        XSync(m_display, False);
+        XSetErrorHandler(m_previous);
+    }
+    ErrorTrap(const ErrorTrap &) = delete;
+    ErrorTrap &operator=(const ErrorTrap &) = delete;
+
+    bool failed()
+    {
+        XSync(m_display, False);
+        return s_failed;
+    }
+
+private:
+    static int record(Display *, XErrorEvent *)
+    {
+        s_failed = true;
+        return 0;
+    }
+
+    static inline bool s_failed = false;
+    Display *m_display;
+    int (*m_previous)(Display *, XErrorEvent *) = nullptr;
+};
+
+// The 32-bit items of a window property of the given type; empty when it is missing.
+std::vector<unsigned long> property(Display *display, Window window, const char *name, Atom type)
+{
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char *data = nullptr;
+    const Atom atom = XInternAtom(display, name, False);
+    std::vector<unsigned long> items;
+    if (XGetWindowProperty(display, window, atom, 0, 1L << 16, False, type, &actualType, &format, &count,
+                           &remaining, &data) == Success &&
+        actualType == type && format == 32 && data) {
+        const auto *values = reinterpret_cast<const unsigned long *>(data);
+        items.assign(values, values + count);
+    }
+    if (data)
+        XFree(data);
+    return items;
+}
+
+// A window manager that follows the desktop conventions announces itself on the root window with
+// a check window that names itself.
+bool windowManagerRuns(Display *display, Window root)
+{
+    ErrorTrap trap(display);
+    const auto check = property(display, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+    if (check.empty())
+        return false;
+    const auto self = property(display, check.front(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+    return !trap.failed() && !self.empty() && self.front() == check.front();
+}
+
+bool isViewable(Display *display, Window window)
+{
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+// The top-level windows: the window manager's client list when it keeps one, else the children of
+// the root window (no window manager reparents them).
+std::vector<Window> topLevelWindows(Display *display, Window root, bool managed)
+{
+    if (managed) {
+        const auto clients = property(display, root, "_NET_CLIENT_LIST", XA_WINDOW);
+        if (!clients.empty())
+            return std::vector<Window>(clients.begin(), clients.end());
+    }
+    Window rootReturn = None;
+    Window parent = None;
+    Window *children = nullptr;
+    unsigned int count = 0;
+    std::vector<Window> windows;
+    if (XQueryTree(display, root, &rootReturn, &parent, &children, &count) && children)
+        windows.assign(children, children + count);
+    if (children)
+        XFree(children);
+    return windows;
+}
+
+std::optional<Window> windowOfProcess(Display *display, Window root, qint64 processId, bool managed)
+{
+    ErrorTrap trap(display);
+    for (const Window window : topLevelWindows(display, root, managed)) {
+        const auto pid = property(display, window, "_NET_WM_PID", XA_CARDINAL);
+        if (pid.empty() || static_cast<qint64>(pid.front()) != processId)
+            continue;
+        if (managed || isViewable(display, window))
+            return window;
+    }
+    return std::nullopt;
+}
+
+void askWindowManager(Display *display, Window root, Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2; // asked by a pager-like program: the user's own request
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
+} // namespace
+
+X11WindowActivator::X11WindowActivator(QByteArray displayName) : m_displayName(std::move(displayName)) {}
+
+X11WindowActivator::~X11WindowActivator()
+{
+    if (m_display)
+        XCloseDisplay(m_display);
+}
+
+bool X11WindowActivator::activate(qint64 processId)
+{
+    if (!processRuns(processId))
+        return false;
+    Display *connection = display();
+    if (!connection)
+        return false;
+    const Window root = DefaultRootWindow(connection);
+    const bool managed = windowManagerRuns(connection, root);
+    const auto window = windowOfProcess(connection, root, processId, managed);
+    if (!window)
+        return false;
+    ErrorTrap trap(connection);
+    if (managed) {
+        askWindowManager(connection, root, *window);
+    } else {
+        XRaiseWindow(connection, *window);
+        XSetInputFocus(connection, *window, RevertToParent, CurrentTime);
+    }
+    return !trap.failed();
+}
+
+_XDisplay *X11WindowActivator::display()
+{
+    if (!m_display)
+        m_display = XOpenDisplay(m_displayName.isEmpty() ? nullptr : m_displayName.constData());
+    return m_display;
+}
+
+} // namespace platform

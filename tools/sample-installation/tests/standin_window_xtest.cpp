@@ -1,0 +1,52 @@
+#include "tests/support/fixtures/TempInstallation.h"
+#include "tests/support/fixtures/XvfbServer.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// Runs xdotool and gives what it prints; bounded, so a window that never shows ends the search.
+QString xdotool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// The title of the program's first visible window, once it shows one.
+QString visibleWindowName(qint64 pid)
+{
+    const QString window =
+        xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--pid"), QString::number(pid)})
+            .section(QLatin1Char('\n'), 0, 0);
+    if (window.isEmpty())
+        return {};
+    return xdotool({QStringLiteral("getwindowname"), window});
+}
+
+TEST(StandInWindow, ShowsTheModulesTitleWordInItsModuleFolder)
+{
+    tools::SampleOptions options;
+    options.withPrograms = false;
+    const testing_support::TempInstallation installation(options);
+    const testing_support::XvfbServer server;
+
+    QProcess standIn;
+    standIn.setProcessEnvironment(server.programEnvironment());
+    standIn.setWorkingDirectory(installation.data() + QStringLiteral("/torbplan"));
+    standIn.start(installation.programs() + QStringLiteral("/torbplan/torbplan"), {});
+    ASSERT_TRUE(standIn.waitForStarted());
+
+    EXPECT_TRUE(visibleWindowName(standIn.processId()).contains(QStringLiteral("TORPLAN")));
+    standIn.kill();
+    standIn.waitForFinished();
+}
+
+} // namespace

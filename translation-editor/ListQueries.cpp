@@ -1,0 +1,59 @@
+#include "translation-editor/ListQueries.h"
+
+#include "translation-editor/ContainsFunction.h"
+
+namespace peluvar
+{
+
+namespace
+{
+
+// Ties are broken by the row key so that a list always comes in one order.
+const QString InitialOrder =
+    QStringLiteral(" ORDER BY T_TRAD1 COLLATE NOCASE, T_VALEUR COLLATE NOCASE, TTRAD_ID");
+
+// A null text would be bound as SQL Null, which equals nothing.
+QString bindable(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+} // namespace
+
+ListQuery initialList()
+{
+    return {QStringLiteral("SELECT * FROM TTRAD") + InitialOrder, {}};
+}
+
+ListQuery selectionList(const QString &answer)
+{
+    const QString prefix = bindable(withoutOuterBlanks(answer));
+    // substr counts code points, so the length is counted the same way.
+    const auto length = static_cast<qlonglong>(prefix.toUcs4().size());
+    return {QStringLiteral("SELECT * FROM TTRAD WHERE substr(T_VALEUR, 1, ?) = ? COLLATE NOCASE") +
+                InitialOrder,
+            {length, prefix}};
+}
+
+ListQuery frenchOrderList()
+{
+    return {QStringLiteral("SELECT * FROM TTRAD ORDER BY T_VALEUR COLLATE NOCASE, TTRAD_ID"), {}};
+}
+
+ListQuery searchCondition(const QString &answer)
+{
+    return {ContainsFunctionName + QStringLiteral("(T_VALEUR, ?) = 1"), {bindable(answer)}};
+}
+
+QString withoutOuterBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+} // namespace peluvar

@@ -1,0 +1,224 @@
+#include "translation-editor/TranslationForm.h"
+
+#include "translation-editor/tests/support/EditorInstallation.h"
+#include "ui/Grid.h"
+#include "ui/TextBox.h"
+#include "ui/ThreeDButton.h"
+#include "ui/testing/ScriptedDialogs.h"
+#include "ui/tests/QtPrinters.h"
+
+#include <QLineEdit>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using editor_testing::EditorInstallation;
+using ui::testing::ScriptedDialogs;
+
+const QString LanguagePrompt = QStringLiteral("Choix de la langue (1 ou 2)");
+const QString SelectionPrompt = QStringLiteral("Argument de sélection : ");
+const QString SearchPrompt = QStringLiteral("Argument de recherche : ");
+constexpr int FrenchColumn = 1;
+
+class TranslationFormTest : public ::testing::Test
+{
+protected:
+    void open(int language)
+    {
+        m_dialogs.expectInput(QString::number(language), LanguagePrompt);
+        m_form.show();
+        ASSERT_TRUE(m_form.isLoaded());
+    }
+    ui::Grid &grid() { return m_form.grid(); }
+    QStringList frenchTexts()
+    {
+        QStringList texts;
+        for (int row = 1; row <= grid().maxRows(); ++row)
+            texts << grid().cellText(FrenchColumn, row);
+        return texts;
+    }
+    QString activeFrenchText() { return grid().cellText(FrenchColumn, grid().activeRow()); }
+    void clickListButton(int index)
+    {
+        m_form.get<ui::ThreeDButton>(QStringLiteral("Cmd_Op_ListeTrad"), index).click();
+    }
+    void select(const std::optional<QString> &answer)
+    {
+        m_dialogs.expectInput(answer, SelectionPrompt);
+        clickListButton(0);
+    }
+    void search(const QString &answer)
+    {
+        m_dialogs.expectInput(answer, SearchPrompt);
+        clickListButton(1);
+    }
+    void quit() { m_form.get<ui::ThreeDButton>(QStringLiteral("Cmd_Quitter")).click(); }
+
+    EditorInstallation m_installation{editor_testing::withoutPrograms()};
+    ScriptedDialogs m_dialogs;
+    peluvar::TranslationForm m_form;
+};
+
+TEST_F(TranslationFormTest, ShowsOnlyTheChosenLanguageBesideTheFrenchTextInTheInitialOrder)
+{
+    open(2);
+    EXPECT_EQ(m_form.caption(),
+              QStringLiteral("Saisie des traductions (%1/BDTRAD.MDB)").arg(m_installation.databases()));
+    ASSERT_EQ(grid().maxCols(), 3);
+    EXPECT_EQ(grid().columnHeader(1), QStringLiteral("Langue française"));
+    EXPECT_FALSE(grid().columnHidden(1));
+    EXPECT_TRUE(grid().columnLocked(1));
+    EXPECT_TRUE(grid().columnHidden(2));
+    EXPECT_EQ(grid().columnHeader(3), QStringLiteral("Langue 2"));
+    EXPECT_FALSE(grid().columnHidden(3));
+
+    // Ordered by the language 1 column whatever the language chosen.
+    EXPECT_EQ(frenchTexts(), EditorInstallation::initialOrder());
+    EXPECT_EQ(grid().activeCol(), 3);
+    EXPECT_EQ(grid().activeRow(), 1);
+    EXPECT_EQ(grid().cellText(3, 1), QStringLiteral("Pomoc"));
+    EXPECT_EQ(m_form.get<ui::TextBox>(QStringLiteral("CTX_Commentaire")).text(),
+              QStringLiteral("Note sur l'aide"));
+}
+
+TEST_F(TranslationFormTest, SelectsTheRowsThatBeginWithTheAnswerWithoutItsOuterBlanks)
+{
+    open(1);
+    const QStringList all = EditorInstallation::initialOrder();
+    const struct {
+        std::optional<QString> answer;
+        QStringList rows;
+    } cases[] = {
+        {QStringLiteral("  fer "), {"Fermer la fenêtre", "Fermez d'abord tous les modules"}},
+        {QStringLiteral("L'AIDE"), {"l'aide"}},
+        {QStringLiteral("Fermez d'"), {"Fermez d'abord tous les modules"}},
+        {QStringLiteral("FERMER LA FENÊTRE"), {"Fermer la fenêtre"}},
+        {QStringLiteral("' OR 1=1 --"), {}},
+        {QStringLiteral("zzz"), {}},
+        {QString(), all},
+        {std::nullopt, all},
+    };
+    for (const auto &selection : cases) {
+        select(selection.answer);
+        EXPECT_EQ(frenchTexts(), selection.rows) << selection.answer.value_or("Cancel").toStdString();
+    }
+    EXPECT_TRUE(m_form.isLoaded());
+    EXPECT_TRUE(m_dialogs.expectationsMet());
+}
+
+TEST_F(TranslationFormTest, AnEmptySelectionShowsNoRowAndNoComment)
+{
+    open(1);
+    select(QStringLiteral("zzz"));
+    EXPECT_EQ(grid().maxRows(), 0);
+    EXPECT_EQ(m_form.get<ui::TextBox>(QStringLiteral("CTX_Commentaire")).text(), QString());
+    search(QStringLiteral("a"));
+    EXPECT_EQ(grid().activeRow(), 0);
+}
+
+TEST_F(TranslationFormTest, SearchMovesToTheFirstRowOfTheCurrentOrderThatContainsTheAnswer)
+{
+    open(1);
+    search(QStringLiteral("ER"));
+    EXPECT_EQ(activeFrenchText(), QStringLiteral("Fermer la fenêtre"));
+    EXPECT_EQ(grid().activeCol(), 2);
+    search(QStringLiteral("d'abord"));
+    EXPECT_EQ(activeFrenchText(), QStringLiteral("Fermez d'abord tous les modules"));
+    search(QStringLiteral("absent"));
+    EXPECT_EQ(activeFrenchText(), QStringLiteral("Fermez d'abord tous les modules"));
+
+    clickListButton(2);
+    search(QStringLiteral("i"));
+    EXPECT_EQ(activeFrenchText(), QStringLiteral("Devis"));
+}
+
+TEST_F(TranslationFormTest, SearchInASelectionLooksOnlyAmongTheSelectedRows)
+{
+    open(1);
+    select(QStringLiteral("Fer"));
+    search(QStringLiteral("Quit"));
+    EXPECT_EQ(grid().activeRow(), 1);
+    search(QStringLiteral("MODULES"));
+    EXPECT_EQ(grid().activeRow(), 2);
+}
+
+TEST_F(TranslationFormTest, SortOrdersByTheFrenchTextAndRestoreBringsBackTheInitialList)
+{
+    open(2);
+    select(QStringLiteral("F"));
+    clickListButton(2);
+    EXPECT_EQ(frenchTexts(), EditorInstallation::frenchOrder());
+    clickListButton(3);
+    EXPECT_EQ(frenchTexts(), EditorInstallation::initialOrder());
+    EXPECT_FALSE(grid().columnHidden(3));
+    EXPECT_TRUE(grid().columnHidden(2));
+}
+
+TEST_F(TranslationFormTest, AnEditIsWrittenWhenTheRowIsLeftAndTheFrenchTextIsLocked)
+{
+    open(1);
+    grid().setCellText(2, 1, QStringLiteral("Help"));
+    grid().setCellText(FrenchColumn, 1, QStringLiteral("l'aide en ligne"));
+    EXPECT_FALSE(m_installation.stored(QStringLiteral("l'aide"), QStringLiteral("T_TRAD1")).isValid());
+
+    grid().setActiveCell(2, 2);
+    EXPECT_EQ(m_installation.stored(QStringLiteral("l'aide"), QStringLiteral("T_TRAD1")).toString(),
+              QStringLiteral("Help"));
+    EXPECT_EQ(grid().cellText(FrenchColumn, 1), QStringLiteral("l'aide"));
+}
+
+TEST_F(TranslationFormTest, TextBeingTypedAtTheQuitButtonIsWritten)
+{
+    open(2);
+    auto *view = static_cast<QTableView *>(grid().widget());
+    const QModelIndex devis = view->model()->index(5, 2);
+    ASSERT_EQ(view->model()->data(view->model()->index(5, 0)).toString(), QStringLiteral("Devis"));
+    view->setCurrentIndex(devis);
+    view->edit(devis);
+    QLineEdit *editor = nullptr;
+    for (QLineEdit *candidate : view->viewport()->findChildren<QLineEdit *>())
+        if (candidate->isVisible())
+            editor = candidate;
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("Oferty"));
+
+    quit();
+    EXPECT_FALSE(m_form.isLoaded());
+    EXPECT_EQ(m_installation.stored(QStringLiteral("Devis"), QStringLiteral("T_TRAD2")).toString(),
+              QStringLiteral("Oferty"));
+}
+
+TEST_F(TranslationFormTest, AWriteThatFailsSaysSoAndKeepsTheTypedText)
+{
+    open(1);
+    m_installation.execute(QStringLiteral("CREATE TRIGGER held BEFORE UPDATE ON TTRAD "
+                                          "BEGIN SELECT RAISE(ABORT, 'database is locked'); END"));
+    grid().setCellText(2, 1, QStringLiteral("Help"));
+    m_dialogs.expectMessage();
+    grid().setActiveCell(2, 2);
+    ASSERT_FALSE(m_dialogs.shown().empty());
+    EXPECT_TRUE(m_dialogs.texts().last().contains(QStringLiteral("database is locked")));
+    EXPECT_TRUE(m_dialogs.texts().last().contains(QStringLiteral("Le texte saisi est conservé")));
+    EXPECT_EQ(grid().cellText(2, 1), QStringLiteral("Help"));
+
+    // A list change first writes the edit: refused, the list stays.
+    m_dialogs.expectInput(QStringLiteral("Fer"), SelectionPrompt);
+    m_dialogs.expectMessage();
+    clickListButton(0);
+    EXPECT_EQ(frenchTexts(), EditorInstallation::initialOrder());
+
+    m_dialogs.expectMessage(ui::Answer::No);
+    quit();
+    EXPECT_TRUE(m_form.isLoaded());
+    EXPECT_EQ(m_dialogs.shown().back().buttons, ui::MessageButtons::YesNo);
+
+    m_installation.execute(QStringLiteral("DROP TRIGGER held"));
+    quit();
+    EXPECT_FALSE(m_form.isLoaded());
+    EXPECT_EQ(m_installation.stored(QStringLiteral("l'aide"), QStringLiteral("T_TRAD1")).toString(),
+              QStringLiteral("Help"));
+}
+
+} // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/ButtonControl.h"
+
+namespace ui
+{
+
+class CommandButton : public ButtonControl
+{
+public:
+    CommandButton(Form &form, const ControlDesign &design);
+};
+
+} // namespace ui

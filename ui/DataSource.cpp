@@ -1,0 +1,303 @@
+#include "ui/DataSource.h"
+
+#include "platform/Failure.h"
+
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlIndex>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <algorithm>
+
+namespace ui
+{
+
+namespace
+{
+
+// Rows read together when one of them is first needed: about two screens of a grid.
+constexpr int RowsPerPage = 64;
+
+QString quoted(const QString &identifier)
+{
+    return QLatin1Char('"') + QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+// The record source as a sub-query: without the final ";" that a statement may carry.
+QString innerSelect(const QString &sql)
+{
+    QString inner = sql.trimmed();
+    while (inner.endsWith(QLatin1Char(';')))
+        inner.chop(1);
+    return inner;
+}
+
+platform::Failure queryFailure(const QSqlQuery &query)
+{
+    const QSqlError error = query.lastError();
+    return platform::Failure(error.text(), error.nativeErrorCode().toInt());
+}
+
+QSqlQuery run(const QSqlDatabase &database, const QString &sql, const QVariantList &values)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw queryFailure(query);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        throw queryFailure(query);
+    return query;
+}
+
+// Qt gives a Null field as a null value of the field's type; the kit keeps Null as an invalid value.
+QVariant fieldValue(const QSqlQuery &query, int column)
+{
+    const QVariant value = query.value(column);
+    return value.isNull() ? QVariant() : value;
+}
+
+QString placeholders(qsizetype count)
+{
+    QStringList marks(count, QStringLiteral("?"));
+    return marks.join(QLatin1Char(','));
+}
+
+} // namespace
+
+DataSource::DataSource(QObject *parent) : QAbstractTableModel(parent) {}
+
+void DataSource::setDatabase(const QSqlDatabase &database)
+{
+    m_database = database;
+}
+
+void DataSource::setRecordSource(const QString &sql, const QVariantList &values)
+{
+    m_sql = sql;
+    m_values = values;
+}
+
+void DataSource::refresh()
+{
+    writePendingRows();
+    beginResetModel();
+    m_stored.clear();
+    m_keys.clear();
+    m_current = -1;
+    try {
+        readShape();
+        readKeys();
+    } catch (...) {
+        m_keys.clear();
+        endResetModel();
+        emit repositioned(-1);
+        throw;
+    }
+    endResetModel();
+    m_current = m_keys.empty() ? -1 : 0;
+    emit repositioned(m_current);
+}
+
+void DataSource::readShape()
+{
+    const QSqlRecord record =
+        run(m_database, QStringLiteral("SELECT * FROM (%1) LIMIT 0").arg(innerSelect(m_sql)), m_values)
+            .record();
+    QStringList fields;
+    QString table;
+    for (int i = 0; i < record.count(); ++i) {
+        const QSqlField field = record.field(i);
+        if (field.tableName().isEmpty() || (!table.isEmpty() && field.tableName() != table))
+            throw platform::Failure(
+                QStringLiteral("La source de données '%1' ne lit pas les lignes d'une seule table")
+                    .arg(m_sql));
+        table = field.tableName();
+        fields << field.name();
+    }
+    const QSqlIndex key = m_database.primaryIndex(table);
+    const int keyField = key.count() == 1 ? static_cast<int>(fields.indexOf(key.fieldName(0))) : -1;
+    if (keyField < 0)
+        throw platform::Failure(
+            QStringLiteral("La source de données '%1' ne donne pas la clé de sa table").arg(m_sql));
+    m_table = table;
+    m_fields = fields;
+    m_keyField = keyField;
+}
+
+void DataSource::readKeys()
+{
+    QSqlQuery keys =
+        run(m_database,
+            QStringLiteral("SELECT %1 FROM (%2)").arg(quoted(m_fields.at(m_keyField)), innerSelect(m_sql)),
+            m_values);
+    while (keys.next())
+        m_keys.push_back(keys.value(0).toLongLong());
+}
+
+int DataSource::fieldIndex(const QString &field) const
+{
+    for (int i = 0; i < m_fields.size(); ++i)
+        if (m_fields.at(i).compare(field, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void DataSource::setCurrentRow(int row)
+{
+    if (row < 0 || row >= recordCount() || row == m_current)
+        return;
+    m_current = row;
+    try {
+        writePendingRows();
+    } catch (const platform::Failure &failure) {
+        emit writeFailed(failure.description());
+    }
+    emit repositioned(m_current);
+}
+
+QVariant DataSource::value(int row, int field) const
+{
+    const auto pending = m_pending.constFind(row);
+    if (pending != m_pending.constEnd() && pending->contains(field))
+        return pending->value(field);
+    return storedRow(row).value(field);
+}
+
+void DataSource::setValue(int row, int field, const QVariant &value)
+{
+    if (value == this->value(row, field) && value.isNull() == this->value(row, field).isNull())
+        return;
+    m_pending[row][field] = value;
+    emit dataChanged(index(row, field), index(row, field));
+}
+
+void DataSource::writePendingRows()
+{
+    QList<int> rows = m_pending.keys();
+    std::sort(rows.begin(), rows.end());
+    for (int row : rows)
+        writeRow(row);
+}
+
+void DataSource::writeRow(int row)
+{
+    const QHash<int, QVariant> &changes = m_pending[row];
+    QStringList assignments;
+    QVariantList values;
+    for (auto change = changes.cbegin(); change != changes.cend(); ++change) {
+        assignments << quoted(m_fields.at(change.key())) + QStringLiteral(" = ?");
+        values << change.value();
+    }
+    values << QVariant::fromValue(m_keys.at(static_cast<size_t>(row)));
+    const QSqlQuery update = run(
+        m_database,
+        QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+            .arg(quoted(m_table), assignments.join(QStringLiteral(", ")), quoted(m_fields.at(m_keyField))),
+        values);
+    if (update.numRowsAffected() != 1)
+        throw platform::Failure(
+            QStringLiteral("La ligne modifiée n'existe plus dans la table %1").arg(m_table));
+    Row &stored = m_stored[row];
+    for (auto change = changes.cbegin(); change != changes.cend(); ++change)
+        stored[change.key()] = change.value();
+    m_pending.remove(row);
+}
+
+int DataSource::findFirst(const QString &condition, const QVariantList &values) const
+{
+    QSqlQuery matches = run(m_database,
+                            QStringLiteral("SELECT %1 FROM %2 WHERE %3")
+                                .arg(quoted(m_fields.at(m_keyField)), quoted(m_table), condition),
+                            values);
+    QSet<qint64> found;
+    while (matches.next())
+        found.insert(matches.value(0).toLongLong());
+    const auto first =
+        std::find_if(m_keys.cbegin(), m_keys.cend(), [&found](qint64 key) { return found.contains(key); });
+    return first == m_keys.cend() ? -1 : static_cast<int>(first - m_keys.cbegin());
+}
+
+const DataSource::Row &DataSource::storedRow(int row) const
+{
+    auto stored = m_stored.constFind(row);
+    if (stored == m_stored.constEnd()) {
+        readPage(row / RowsPerPage);
+        stored = m_stored.constFind(row);
+    }
+    return *stored;
+}
+
+void DataSource::readPage(int page) const
+{
+    const size_t first = static_cast<size_t>(page) * RowsPerPage;
+    const size_t last = std::min(m_keys.size(), first + RowsPerPage);
+    QVariantList keys;
+    for (size_t i = first; i < last; ++i)
+        keys << QVariant::fromValue(m_keys[i]);
+    QStringList columns;
+    for (const QString &field : m_fields)
+        columns << quoted(field);
+    QSqlQuery rows = run(m_database,
+                         QStringLiteral("SELECT %1 FROM %2 WHERE %3 IN (%4)")
+                             .arg(columns.join(QLatin1Char(',')), quoted(m_table),
+                                  quoted(m_fields.at(m_keyField)), placeholders(keys.size())),
+                         keys);
+    QHash<qint64, Row> byKey;
+    while (rows.next()) {
+        Row values;
+        for (int column = 0; column < m_fields.size(); ++column)
+            values << fieldValue(rows, column);
+        byKey.insert(rows.value(m_keyField).toLongLong(), values);
+    }
+    // A row deleted since the refresh shows Null fields.
+    const Row deleted(m_fields.size());
+    for (size_t i = first; i < last; ++i)
+        m_stored.insert(static_cast<int>(i), byKey.value(m_keys[i], deleted));
+}
+
+int DataSource::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : recordCount();
+}
+
+int DataSource::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_fields.size());
+}
+
+QVariant DataSource::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return value(index.row(), index.column());
+}
+
+bool DataSource::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || index.column() == m_keyField)
+        return false;
+    setValue(index.row(), index.column(), value);
+    return true;
+}
+
+Qt::ItemFlags DataSource::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() != m_keyField)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+QVariant DataSource::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    return m_fields.value(section);
+}
+
+} // namespace ui

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <vector>
+
+namespace ui
+{
+
+// The kit's data control: the rows of a record source on one database, for the grid and the
+// bound controls. The record source is a SELECT of whole rows of one table that has an integer
+// primary key, with values bound to its "?" placeholders.
+//
+// A refresh reads only the keys of the rows, in the record source's order; the fields of a row
+// are read when something first asks for them, so a large table opens at once. A changed field
+// waits in its row until the row is written: when the current row moves to another row, before
+// a refresh, or on writePendingRows(). A row whose write fails keeps its changes.
+class DataSource : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit DataSource(QObject *parent = nullptr);
+
+    void setDatabase(const QSqlDatabase &database);
+    QSqlDatabase database() const { return m_database; }
+
+    // Takes effect at the next refresh.
+    void setRecordSource(const QString &sql, const QVariantList &values = {});
+    const QString &recordSource() const { return m_sql; }
+    const QVariantList &recordSourceValues() const { return m_values; }
+
+    // Writes the pending rows, then reads the record source again; the first row becomes
+    // current. Throws platform::Failure when a pending row cannot be written (nothing is read
+    // again then) or when the record source is not a readable, updatable SELECT.
+    void refresh();
+
+    const QString &tableName() const { return m_table; }
+    const QStringList &fieldNames() const { return m_fields; }
+    // The position of the field among fieldNames(), ignoring case; -1 when absent.
+    int fieldIndex(const QString &field) const;
+    int recordCount() const { return static_cast<int>(m_keys.size()); }
+
+    // -1 when there are no rows.
+    int currentRow() const { return m_current; }
+    // Makes the row current. Leaving a row writes the pending rows; a write that fails is
+    // reported by writeFailed and keeps its changes, the move happens all the same.
+    void setCurrentRow(int row);
+
+    // The field as the bound controls see it: the pending change if any, else the stored value
+    // (Null as an invalid QVariant).
+    QVariant value(int row, int field) const;
+    // Records a change of the field; written with its row.
+    void setValue(int row, int field, const QVariant &value);
+    bool isPending(int row) const { return m_pending.contains(row); }
+    bool hasPendingRows() const { return !m_pending.isEmpty(); }
+
+    // Writes every pending row; throws platform::Failure at the first row that cannot be
+    // written, which keeps its changes (as do the rows after it).
+    void writePendingRows();
+
+    // The first row, in the record source's order, whose table row meets the condition (an SQL
+    // expression over the table's fields with values bound to its "?"); -1 when none does.
+    int findFirst(const QString &condition, const QVariantList &values) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+signals:
+    // The current row changed (Reposition); -1 when the record source has no rows.
+    void repositioned(int row);
+    // A pending row could not be written when the current row moved; the description says why.
+    void writeFailed(const QString &description);
+
+private:
+    using Row = QVariantList;
+
+    void readShape();
+    void readKeys();
+    const Row &storedRow(int row) const;
+    void readPage(int page) const;
+    void writeRow(int row);
+
+    QSqlDatabase m_database;
+    QString m_sql;
+    QVariantList m_values;
+
+    QString m_table;
+    QStringList m_fields;
+    int m_keyField = -1;
+    std::vector<qint64> m_keys;
+    int m_current = -1;
+
+    mutable QHash<int, Row> m_stored;           // rows read so far, by row number
+    QHash<int, QHash<int, QVariant>> m_pending; // changed fields of each pending row
+};
+
+} // namespace ui

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/GridColumns.h"
+
+#include <vector>
+
+namespace ui
+{
+
+class DataSource;
+class GridView;
+
+// The spreadsheet grid bound to a data source. Column 0 is the row header; columns 1 to maxCols()
+// show fields of the data source, rows 1 to maxRows() its rows. The active cell follows the data
+// source's current row both ways, and typed text goes to the data source, which writes it when the
+// row is left. Column widths are in grid units, one "0" of the grid's font.
+class Grid : public Control
+{
+public:
+    Grid(Form &form, const ControlDesign &design);
+    ~Grid() override;
+
+    void setDataSource(DataSource *source);
+    DataSource *dataSource() const;
+
+    void setColumns(const std::vector<GridColumn> &columns);
+    int maxCols() const;
+    int maxRows() const;
+
+    // Column properties, for columns 1 to maxCols(); another column throws platform::Failure.
+    QString columnHeader(int col) const;
+    void setColumnHeader(int col, const QString &header);
+    bool columnHidden(int col) const;
+    void setColumnHidden(int col, bool hidden);
+    bool columnLocked(int col) const;
+    void setColumnLocked(int col, bool locked);
+    double columnWidth(int col) const;
+    void setColumnWidth(int col, double units);
+
+    // The active cell, 1-based; 0 when there is none. A row beyond the last one is passed over.
+    int activeCol() const;
+    int activeRow() const;
+    void setActiveCell(int col, int row);
+
+    // The text of a cell as shown; an empty text beyond the last row.
+    QString cellText(int col, int row) const;
+    // Puts the text into the cell as the user would type it (a locked cell refuses it).
+    void setCellText(int col, int row, const QString &text);
+
+    // Hands the text of a cell being typed to the data source.
+    void finishEditing();
+
+    bool takesFocus() const override { return true; }
+
+protected:
+    void showFont() override;
+
+private:
+    GridView *view() const;
+    GridColumn &column(int col);
+    const GridColumn &column(int col) const;
+    void showColumn(int col);
+    // One grid unit of column width: the width of a "0" in the grid's font.
+    double unitPixels() const;
+    void followDataSource(int row);
+
+    GridColumns m_model;
+};
+
+} // namespace ui

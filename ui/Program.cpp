@@ -1,0 +1,84 @@
+#include "ui/Program.h"
+
+#include "platform/Failure.h"
+#include "ui/Dialogs.h"
+#include "ui/Form.h"
+
+#include <QApplication>
+#include <optional>
+
+namespace ui
+{
+
+namespace
+{
+bool inEventLoop = false;
+bool reportingFailure = false;
+std::optional<int> endCode;
+} // namespace
+
+int runProgram(const std::function<void()> &start)
+{
+    endCode.reset();
+    runEvent(start);
+    if (endCode)
+        return *endCode;
+    if (loadedForms().empty())
+        return 0; // nothing to wait for
+    inEventLoop = true;
+    const int code = QApplication::exec();
+    inEventLoop = false;
+    return endCode.value_or(code);
+}
+
+QString runtimeErrorText(int number, const QString &description)
+{
+    return QStringLiteral("Erreur d'exécution '%1' :\n\n%2").arg(number).arg(description);
+}
+
+void endWithRuntimeError(const std::exception &failure)
+{
+    if (reportingFailure)
+        return; // one report: a failure while the first is shown only ends the program
+    reportingFailure = true;
+    const auto *known = dynamic_cast<const platform::Failure *>(&failure);
+    const QString description = known ? known->description() : QString::fromLocal8Bit(failure.what());
+    try {
+        dialogs().message(runtimeErrorText(known ? known->number() : 0, description));
+    } catch (...) {
+        // The report itself failed: the program still has to end.
+    }
+    reportingFailure = false;
+    endProgram(1);
+}
+
+void endProgram(int exitCode)
+{
+    if (!endCode)
+        endCode = exitCode;
+    const std::vector<Form *> forms = loadedForms();
+    for (Form *form : forms)
+        form->discard();
+    if (inEventLoop)
+        QCoreApplication::exit(*endCode);
+}
+
+void runEvent(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &failure) {
+        endWithRuntimeError(failure);
+    }
+}
+
+namespace detail
+{
+void quitWhenNoForms()
+{
+    if (inEventLoop && loadedForms().empty())
+        QCoreApplication::exit(endCode.value_or(0));
+}
+} // namespace detail
+
+} // namespace ui

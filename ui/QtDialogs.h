@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/Dialogs.h"
+
+namespace ui
+{
+
+// Modal Qt message and input boxes, and the override cursor.
+class QtDialogs : public Dialogs
+{
+public:
+    Answer message(const QString &text, MessageButtons buttons, const QString &title) override;
+    std::optional<QString> input(const QString &prompt, const QString &title,
+                                 const QString &defaultText) override;
+    void setMousePointer(MousePointer pointer) override;
+
+private:
+    bool m_hourglass = false;
+};
+
+} // namespace ui

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+namespace ui
+{
+
+// The lines a 3-D button draws for its caption: a run of two or more blanks ends a line and the
+// words after it go to the next one; single blanks stay inside a line.
+QStringList threeDCaptionLines(const QString &caption);
+
+} // namespace ui

@@ -1,0 +1,91 @@
+#include "ui/Dialogs.h"
+#include "ui/testing/ScriptedDialogs.h"
+#include "ui/tests/QtPrinters.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using ui::Answer;
+using ui::MessageButtons;
+using ui::testing::ScriptedDialogs;
+
+TEST(ScriptedDialogs, AnswersFromItsQueueAndRecordsWhatWasShown)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("torbprod"));
+    ScriptedDialogs scripted;
+    scripted.expectMessage(Answer::Yes, QStringLiteral("Confirmez la sortie de TORBPROD"));
+    scripted.expectInput(QStringLiteral("2"));
+    scripted.expectInput(std::nullopt);
+    scripted.expectMessage();
+
+    EXPECT_EQ(ui::dialogs().message(QStringLiteral("Confirmez la sortie de TORBPROD"), MessageButtons::YesNo),
+              Answer::Yes);
+    EXPECT_EQ(ui::dialogs().input(QStringLiteral("Choix de la langue (1 ou 2)")), QStringLiteral("2"));
+    EXPECT_EQ(ui::dialogs().input(QStringLiteral("Argument de recherche : "), QString(), QStringLiteral("x")),
+              std::nullopt);
+    EXPECT_EQ(ui::dialogs().message(QStringLiteral("Fin"), MessageButtons::Ok, QStringLiteral("VOSKERAND")),
+              Answer::Ok);
+    ui::dialogs().setMousePointer(ui::MousePointer::Hourglass);
+    ui::dialogs().setMousePointer(ui::MousePointer::Default);
+
+    EXPECT_TRUE(scripted.expectationsMet());
+    EXPECT_EQ(scripted.texts(), QStringList({"Confirmez la sortie de TORBPROD", "Choix de la langue (1 ou 2)",
+                                             "Argument de recherche : ", "Fin"}));
+    EXPECT_EQ(scripted.shown()[0].title, "torbprod"); // no title: the program's
+    EXPECT_EQ(scripted.shown()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(scripted.shown()[2].defaultText, "x");
+    EXPECT_EQ(scripted.shown()[3].title, "VOSKERAND");
+    EXPECT_EQ(scripted.pointers(),
+              (std::vector<ui::MousePointer>{ui::MousePointer::Hourglass, ui::MousePointer::Default}));
+}
+
+TEST(ScriptedDialogs, FailsTheTestOnABoxItDidNotExpect)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDialogs scripted;
+            EXPECT_EQ(ui::dialogs().message(QStringLiteral("Surprise"), MessageButtons::OkCancel),
+                      Answer::Cancel);
+        },
+        "unexpected message box : Surprise");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDialogs scripted;
+            scripted.expectMessage(Answer::Ok, QStringLiteral("Attendu"));
+            ui::dialogs().message(QStringLiteral("Autre"));
+        },
+        "expected \"Attendu\"");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDialogs scripted;
+            scripted.expectMessage(Answer::Yes);
+            EXPECT_EQ(ui::dialogs().message(QStringLiteral("OK seulement")), Answer::Ok);
+        },
+        "cannot give the scripted answer");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDialogs scripted;
+            scripted.expectInput(QStringLiteral("1"));
+        },
+        "was never shown");
+}
+
+TEST(ScriptedDialogs, RestoresTheDialogsBeforeIt)
+{
+    ui::Dialogs *before = &ui::dialogs();
+    {
+        ScriptedDialogs outer;
+        {
+            ScriptedDialogs inner;
+            EXPECT_EQ(&ui::dialogs(), &inner);
+        }
+        EXPECT_EQ(&ui::dialogs(), &outer);
+    }
+    EXPECT_EQ(&ui::dialogs(), before);
+}
+
+} // namespace
