@@ -169,36 +169,34 @@ void TranslationForm::search()
 
 void TranslationForm::showList(const ListQuery &query)
 {
-    if (!writeEdits())
+    if (const std::optional<QString> failure = writeEdits()) {
+        unsavedEdit(*failure);
         return;
+    }
     m_texts.setRecordSource(query.sql, query.values);
     m_texts.refresh();
 }
 
-bool TranslationForm::writeEdits()
+std::optional<QString> TranslationForm::writeEdits()
 {
     m_grid->finishEditing();
     try {
         m_texts.writePendingRows();
-        return true;
+        return std::nullopt;
     } catch (const platform::Failure &failure) {
-        unsavedEdit(failure.description());
-        return false;
+        return failure.description();
     }
 }
 
 bool TranslationForm::mayQuit()
 {
-    m_grid->finishEditing();
-    try {
-        m_texts.writePendingRows();
-        return true;
-    } catch (const platform::Failure &failure) {
-        return ui::dialogs().message(QStringLiteral("La modification n'a pas pu être enregistrée (%1). "
-                                                    "Quitter sans l'enregistrer ?")
-                                         .arg(failure.description()),
-                                     ui::MessageButtons::YesNo) == ui::Answer::Yes;
-    }
+    const std::optional<QString> failure = writeEdits();
+    return !failure ||
+           ui::dialogs().message(
+               QStringLiteral(
+                   "La modification n'a pas pu être enregistrée (%1). Quitter sans l'enregistrer ?")
+                   .arg(*failure),
+               ui::MessageButtons::YesNo) == ui::Answer::Yes;
 }
 
 void TranslationForm::quit()

@@ -38,8 +38,9 @@ private:
     void listButtonClicked(int index);
     void search();
     void showList(const ListQuery &query);
-    // Writes the pending edits before the list changes; false (the user told) when they could not be.
-    bool writeEdits();
+    // Hands the text being typed to the data source and writes every pending edit; gives why
+    // when one could not be written (it is kept).
+    std::optional<QString> writeEdits();
     // Whether the program may end: the pending edits are written, or the user gives them up.
     bool mayQuit();
     void quit();

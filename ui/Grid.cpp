@@ -73,6 +73,11 @@ Grid::Grid(Form &form, const ControlDesign &design)
                          if (DataSource *source = dataSource(); source && current.isValid())
                              source->setCurrentRow(current.row());
                      });
+    QObject::connect(view()->selectionModel(), &QItemSelectionModel::currentChanged, &m_model,
+                     [this](const QModelIndex &current) {
+                         if (current.isValid())
+                             m_lastColumn = current.column();
+                     });
 }
 
 Grid::~Grid() = default;
@@ -231,7 +236,8 @@ void Grid::followDataSource(int row)
     const QModelIndex current = view()->currentIndex();
     if (row < 0 || (current.isValid() && current.row() == row))
         return;
-    view()->setCurrentIndex(m_model.index(row, current.isValid() ? current.column() : 0));
+    // After a refresh the view has no current cell: the user's column is kept.
+    view()->setCurrentIndex(m_model.index(row, current.isValid() ? current.column() : m_lastColumn));
 }
 
 } // namespace ui

@@ -66,6 +66,7 @@ private:
     void followDataSource(int row);
 
     GridColumns m_model;
+    int m_lastColumn = 0; // of the model, 0-based
 };
 
 } // namespace ui

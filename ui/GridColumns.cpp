@@ -7,6 +7,11 @@ namespace ui
 
 GridColumns::GridColumns(QObject *parent) : QAbstractTableModel(parent) {}
 
+DataSource *GridColumns::dataSource() const
+{
+    return m_source;
+}
+
 void GridColumns::setDataSource(DataSource *source)
 {
     beginResetModel();

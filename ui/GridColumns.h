@@ -28,7 +28,7 @@ public:
     explicit GridColumns(QObject *parent = nullptr);
 
     void setDataSource(DataSource *source);
-    DataSource *dataSource() const { return m_source; }
+    DataSource *dataSource() const;
 
     void setColumns(const std::vector<GridColumn> &columns);
     const std::vector<GridColumn> &columns() const { return m_columns; }

@@ -150,6 +150,7 @@ TEST_F(TranslationFormTest, SortOrdersByTheFrenchTextAndRestoreBringsBackTheInit
     select(QStringLiteral("F"));
     clickListButton(2);
     EXPECT_EQ(frenchTexts(), EditorInstallation::frenchOrder());
+    EXPECT_EQ(grid().activeCol(), 3);
     clickListButton(3);
     EXPECT_EQ(frenchTexts(), EditorInstallation::initialOrder());
     EXPECT_FALSE(grid().columnHidden(3));

@@ -7,8 +7,8 @@
 #include "ui/tests/WordTable.h"
 
 #include <QLineEdit>
-#include <QTest>
 #include <QTableView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace
@@ -32,6 +32,13 @@ protected:
     ~GridTest() override { m_source.setDatabase(QSqlDatabase()); }
 
     QTableView &view() { return *static_cast<QTableView *>(m_grid.widget()); }
+    QLineEdit *visibleEditor()
+    {
+        for (QLineEdit *editor : view().viewport()->findChildren<QLineEdit *>())
+            if (editor->isVisible())
+                return editor;
+        return nullptr;
+    }
 
     ui_testing_tables::WordTable m_table;
     ui::Form m_form{QStringLiteral("FWORDS")};
@@ -102,7 +109,7 @@ TEST_F(GridTest, FinishEditingHandsTheTypedTextToTheDataSource)
     m_form.show();
     m_grid.setActiveCell(2, 4);
     view().edit(view().currentIndex());
-    auto *editor = view().viewport()->findChild<QLineEdit *>();
+    QLineEdit *editor = visibleEditor();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("violette"));
     EXPECT_FALSE(m_source.hasPendingRows());
@@ -113,15 +120,16 @@ TEST_F(GridTest, FinishEditingHandsTheTypedTextToTheDataSource)
     EXPECT_EQ(m_table.stored(4, "W_NOTE").toString(), QStringLiteral("violette"));
 }
 
-} // namespace
-
-namespace {
-TEST_F(GridTest, TypingStartsEditingTheActiveCell)
+TEST_F(GridTest, TypingOpensTheActiveCellButReachingACellDoesNot)
 {
     m_form.show();
     m_grid.setActiveCell(2, 2);
-    QTest::keyClick(&view(), Qt::Key_W, Qt::ShiftModifier);
-    fprintf(stderr, "state %d focus %s\n", 0, QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none");
+    EXPECT_EQ(visibleEditor(), nullptr);
+    QTest::keyClicks(&view(), QStringLiteral("W"));
+    QLineEdit *editor = visibleEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), QStringLiteral("W"));
     EXPECT_EQ(m_grid.activeRow(), 2);
 }
+
 } // namespace
