@@ -4,15 +4,13 @@
 #include "platform/Files.h"
 #include "storage/CreateDatabase.h"
 #include "storage/Database.h"
+#include "tests/support/fixtures/SchemaFiles.h"
 #include "translation-editor/TranslationForm.h"
 #include "ui/Dialogs.h"
 #include "ui/Grid.h"
 #include "ui/ThreeDButton.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <benchmark/benchmark.h>
@@ -24,13 +22,6 @@ namespace
 
 constexpr int RowCount = 100000;
 
-QString schema(const QString &name)
-{
-    QFile file(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../schema/") + name));
-    file.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(file.readAll());
-}
-
 // A data folder whose folder table points at itself, with a translation table of RowCount rows;
 // the current folder while it lives.
 struct EditorData {
@@ -40,12 +31,12 @@ struct EditorData {
     EditorData()
     {
         const QString dbpath = folder.filePath(QStringLiteral("DBPATH.MDB"));
-        storage::createDatabase(dbpath, schema(QStringLiteral("DBPATH.sql")));
+        storage::createDatabase(dbpath, testing_support::schemaText(QStringLiteral("DBPATH.sql")));
         storage::Database::open(dbpath).execute(
             QStringLiteral("INSERT INTO TPATH (TPATH_NUM, TPATH_PROD, TPATH_PATH) VALUES (1, 'TORBSTOC', ?)"),
             {folder.path() + QLatin1Char('/')});
         const QString bdtrad = folder.filePath(QStringLiteral("BDTRAD.MDB"));
-        storage::createDatabase(bdtrad, schema(QStringLiteral("BDTRAD.sql")));
+        storage::createDatabase(bdtrad, testing_support::schemaText(QStringLiteral("BDTRAD.sql")));
         storage::Database::open(bdtrad).execute(
             QStringLiteral("INSERT INTO TTRAD (T_VALEUR, T_TRAD1, T_TRAD2, T_COMMENTAIRE) "
                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
@@ -119,35 +110,42 @@ void WindowShownWithFirstScreen(benchmark::State &state)
     }
 }
 
+// The window opened on the data, the language question answered.
+struct OpenWindow {
+    AnsweringDialogs dialogs;
+    peluvar::TranslationForm form;
+
+    explicit OpenWindow(const QString &language)
+    {
+        data();
+        dialogs.answer(language);
+        form.show();
+    }
+};
+
+// Clicks a list button again and again with the same answer, drawing the window after each click.
+void timeListButton(benchmark::State &state, OpenWindow &window, int index, const QString &answer)
+{
+    for (auto _ : state) {
+        window.dialogs.answer(answer);
+        clickListButton(window.form, index);
+        drawWindow(window.form);
+    }
+}
+
 // A search answer found in no row reads the whole list: the slowest search.
 void Search(benchmark::State &state, const QString &answer)
 {
-    data();
-    AnsweringDialogs dialogs;
-    peluvar::TranslationForm form;
-    dialogs.answer(QStringLiteral("1"));
-    form.show();
-    for (auto _ : state) {
-        dialogs.answer(answer);
-        clickListButton(form, 1);
-        drawWindow(form);
-    }
-    state.counters["ActiveRow"] = form.grid().activeRow();
+    OpenWindow window(QStringLiteral("1"));
+    timeListButton(state, window, 1, answer);
+    state.counters["ActiveRow"] = window.form.grid().activeRow();
 }
 
 void SelectionRefresh(benchmark::State &state, const QString &answer)
 {
-    data();
-    AnsweringDialogs dialogs;
-    peluvar::TranslationForm form;
-    dialogs.answer(QStringLiteral("2"));
-    form.show();
-    for (auto _ : state) {
-        dialogs.answer(answer);
-        clickListButton(form, 0);
-        drawWindow(form);
-    }
-    state.counters["Rows"] = form.grid().maxRows();
+    OpenWindow window(QStringLiteral("2"));
+    timeListButton(state, window, 0, answer);
+    state.counters["Rows"] = window.form.grid().maxRows();
 }
 
 void PeakMemory(benchmark::State &state)

@@ -8,13 +8,11 @@
 
 #include "platform/CaseResolution.h"
 #include "platform/FileFailure.h"
+#include "platform/Files.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace storage
 {
@@ -28,24 +26,17 @@ bool pathTaken(const QString &path)
     return ::lstat(platform::nativePath(path).constData(), &info) == 0;
 }
 
-void syncPath(const QString &path, int flags)
-{
-    const int descriptor = ::open(platform::nativePath(path).constData(), flags | O_CLOEXEC);
-    if (descriptor < 0 || ::fsync(descriptor) != 0) {
-        const int error = errno;
-        if (descriptor >= 0)
-            ::close(descriptor);
-        throw platform::fileFailure(QStringLiteral("Écriture sur le disque de"), path, error);
-    }
-    ::close(descriptor);
-}
-
 // The source, read-only, with our collation: rebuilt indexes keep the order our cursors expect.
+// The engine writes the copy without flushing it on the way (its output takes the source's
+// synchronous setting); the one flush of the finished file follows.
 void vacuumInto(const QString &source, const QString &target)
 {
     const RawConnection connection(databaseUri(source, true).toUtf8(),
                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
     requireReadableSchema(connection.handle(), QStringLiteral("main"), source);
+    if (sqlite3_exec(connection.handle(), "PRAGMA main.synchronous = OFF", nullptr, nullptr, nullptr) !=
+        SQLITE_OK)
+        throw sqlFailure(connection.handle());
     StatementRun vacuum(connection.handle(), QStringLiteral("VACUUM INTO ?1"));
     bindValue(vacuum.get(), 1, QFileInfo(target).absoluteFilePath());
     vacuum.step();
@@ -53,22 +44,32 @@ void vacuumInto(const QString &source, const QString &target)
 
 } // namespace
 
-void compactDatabase(const QString &sourcePath, const QString &targetPath)
+CompactionHold::CompactionHold(std::unique_ptr<UseMark> mark) : m_mark(std::move(mark)) {}
+CompactionHold::CompactionHold(CompactionHold &&) noexcept = default;
+CompactionHold &CompactionHold::operator=(CompactionHold &&) noexcept = default;
+CompactionHold::~CompactionHold() = default;
+
+void CompactionHold::release()
+{
+    m_mark.reset();
+}
+
+CompactionHold compactDatabase(const QString &sourcePath, const QString &targetPath)
 {
     const QString source = existingDatabaseFile(sourcePath);
     const QString target = platform::resolveCase(targetPath);
     if (pathTaken(target))
         throw targetExistsFailure(targetPath);
-    const UseMark alone(source, UseMark::Kind::Exclusive);
+    auto alone = std::make_unique<UseMark>(source, UseMark::Kind::Exclusive);
     try {
         vacuumInto(source, target);
-        syncPath(target, O_RDONLY);
-        syncPath(QFileInfo(target).absolutePath(), O_RDONLY | O_DIRECTORY);
+        platform::syncFile(target);
     } catch (...) {
         // What lies at the target is our own unfinished copy.
         QFile::remove(target);
         throw;
     }
+    return CompactionHold(std::move(alone));
 }
 
 } // namespace storage

@@ -130,13 +130,9 @@ void Connection::holdReads()
 {
     if (sqlite3_stmt_busy(m_readHolder) || sqlite3_step(m_readHolder) != SQLITE_ROW)
         return;
-    if (QCoreApplication::instance()) {
-        QTimer::singleShot(0, QCoreApplication::instance(), [serial = m_serial] {
-            const auto found = openConnections().find(serial);
-            if (found != openConnections().end())
-                found->second->releaseReads();
-        });
-    }
+    // Without an event loop the read stays open until releaseReads().
+    if (QCoreApplication::instance())
+        releaseReadsWhenIdle();
 }
 
 void Connection::releaseReads()
@@ -146,13 +142,32 @@ void Connection::releaseReads()
         sqlite3_reset(statement);
 }
 
-void Connection::attach(const QString &path, const QString &schemaName)
+void Connection::releaseReadsWhenIdle()
+{
+    if (!QCoreApplication::instance()) {
+        releaseReads();
+        return;
+    }
+    // One pending release covers every read held until it runs.
+    if (m_releaseScheduled)
+        return;
+    m_releaseScheduled = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [serial = m_serial] {
+        const auto found = openConnections().find(serial);
+        if (found == openConnections().end())
+            return;
+        found->second->m_releaseScheduled = false;
+        found->second->releaseReads();
+    });
+}
+
+void Connection::attach(const QString &path, const QString &schemaName, bool readOnly)
 {
     const QString resolved = existingDatabaseFile(path);
     releaseReads();
     auto mark = std::make_unique<UseMark>(resolved, UseMark::Kind::Shared);
     StatementRun attaching(m_handle, QStringLiteral("ATTACH DATABASE ? AS %1").arg(quoted(schemaName)));
-    bindValue(attaching.get(), 1, databaseUri(resolved, m_readOnly));
+    bindValue(attaching.get(), 1, databaseUri(resolved, readOnly || m_readOnly));
     attaching.step();
     try {
         requireReadableSchema(m_handle, schemaName, path);
@@ -172,9 +187,11 @@ void Connection::detach(const QString &schemaName)
 }
 
 StatementRun::StatementRun(Connection &connection, const QString &sql)
-    : m_statement(connection.cachedStatement(sql)), m_owned(false)
+    : StatementRun(connection.cachedStatement(sql))
 {
 }
+
+StatementRun::StatementRun(sqlite3_stmt *kept) : m_statement(kept), m_owned(false) {}
 
 StatementRun::StatementRun(sqlite3 *handle, const QString &sql) : m_statement(nullptr), m_owned(true)
 {

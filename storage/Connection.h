@@ -34,8 +34,10 @@ public:
     // loop, at releaseReads(), or when another connection of this process waits for the file.
     void holdReads();
     void releaseReads();
+    // Ends the held read at the next turn of the event loop, or now when there is none.
+    void releaseReadsWhenIdle();
 
-    void attach(const QString &path, const QString &schemaName);
+    void attach(const QString &path, const QString &schemaName, bool readOnly);
     void detach(const QString &schemaName);
 
 private:
@@ -46,6 +48,7 @@ private:
     sqlite3 *m_handle = nullptr;
     qint64 m_serial;
     sqlite3_stmt *m_readHolder = nullptr;
+    bool m_releaseScheduled = false;
     QHash<QString, sqlite3_stmt *> m_statements;
     std::map<QString, std::unique_ptr<UseMark>> m_attachedMarks;
 };
@@ -56,6 +59,7 @@ class StatementRun
 public:
     // A kept statement of the connection.
     StatementRun(Connection &connection, const QString &sql);
+    explicit StatementRun(sqlite3_stmt *kept);
     // A statement of its own, finalized at the end; exactly one statement of SQL is allowed.
     StatementRun(sqlite3 *handle, const QString &sql);
     StatementRun(const StatementRun &) = delete;

@@ -62,9 +62,14 @@ void Database::releaseReadLocks()
     m_connection->releaseReads();
 }
 
-void Database::attach(const QString &path, const QString &schemaName)
+void Database::freeLocksWhenIdle()
 {
-    m_connection->attach(path, schemaName);
+    m_connection->releaseReadsWhenIdle();
+}
+
+void Database::attach(const QString &path, const QString &schemaName, Access access)
+{
+    m_connection->attach(path, schemaName, access == Access::ReadOnly);
 }
 
 void Database::detach(const QString &schemaName)

@@ -38,12 +38,16 @@ public:
     // A cursor on the rows of a SELECT with bound values, read at once, on its first row.
     QueryCursor openQuery(const QString &sql, const QVariantList &values = {});
 
-    // Ends the read that the cursors' last moves keep open, so other workstations can write.
+    // Ends the read that the cursors' last moves keep open, now, so other workstations can write.
     void releaseReadLocks();
+    // Ends that read as soon as the program is idle (the next turn of the event loop; at once
+    // when there is no event loop), leaving it open for the moves still to come in this turn.
+    void freeLocksWhenIdle();
 
     // Makes the tables of another existing database file reachable as "<schemaName>.<table>"
-    // in statements of this one (same rules as open: nothing is created).
-    void attach(const QString &path, const QString &schemaName);
+    // in statements of this one (same rules as open: nothing is created). A read-only attach
+    // refuses every write to that file; on a read-only database every attach is read-only.
+    void attach(const QString &path, const QString &schemaName, Access access = Access::ReadWrite);
     void detach(const QString &schemaName);
 
     // The Qt SQL connection on the same file, for item models; it shares this object's handle.

@@ -25,6 +25,8 @@ public:
 private:
     QStringList m_names;
     QString m_owner;
+    // By the name as declared first, which is how callers mostly spell it, then lower-cased.
+    QHash<QString, int> m_declared;
     QHash<QString, int> m_positions;
 };
 

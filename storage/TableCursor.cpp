@@ -7,6 +7,8 @@
 #include "storage/SqliteValues.h"
 
 #include <QVector>
+#include <map>
+#include <utility>
 
 namespace storage
 {
@@ -63,21 +65,41 @@ struct TableCursor::State {
     QVariantList buffer;
     QVector<bool> changed;
 
-    // Runs the SELECT completed by the condition (values at ?1...) and takes its first row.
-    void fetch(const QString &condition, const QVariantList &parameters);
+    // The statement of each key condition shape, composed once per index: seeks and moves
+    // are the hot path of lookups and need no SQL text.
+    std::map<std::pair<KeyComparison, QVector<bool>>, sqlite3_stmt *> keyStatements;
+
+    // The SELECT completed by the condition (values at ?1...), kept by the connection.
+    sqlite3_stmt *statementFor(const QString &condition);
+    // The one for the leading order columns compared to values of which those marked are Null.
+    sqlite3_stmt *keyStatement(KeyComparison comparison, const QVector<bool> &nulls);
+    // Runs the statement with its values and takes its first row.
+    void fetch(sqlite3_stmt *statement, const QVariantList &parameters);
     void fetchAfterCurrent();
     void requireRow() const;
     void requireWritable() const;
 };
 
-void TableCursor::State::fetch(const QString &condition, const QVariantList &parameters)
+sqlite3_stmt *TableCursor::State::statementFor(const QString &condition)
+{
+    return connection->cachedStatement(
+        selectFrom + (condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition) + orderBy +
+        QStringLiteral(" LIMIT 1"));
+}
+
+sqlite3_stmt *TableCursor::State::keyStatement(KeyComparison comparison, const QVector<bool> &nulls)
+{
+    sqlite3_stmt *&kept = keyStatements[{comparison, nulls}];
+    if (!kept)
+        kept = statementFor(keyCondition(orderColumns.mid(0, nulls.size()), nulls, comparison));
+    return kept;
+}
+
+void TableCursor::State::fetch(sqlite3_stmt *statement, const QVariantList &parameters)
 {
     editing = Editing::None;
-    const QString sql = selectFrom +
-                        (condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition) + orderBy +
-                        QStringLiteral(" LIMIT 1");
     connection->holdReads();
-    StatementRun run(*connection, sql);
+    StatementRun run(statement);
     bindValues(run.get(), parameters);
     hasRow = run.step();
     if (!hasRow)
@@ -98,7 +120,7 @@ void TableCursor::State::fetchAfterCurrent()
     }
     current << rowid;
     nulls << false;
-    fetch(keyCondition(orderColumns, nulls, KeyComparison::Greater), current);
+    fetch(keyStatement(KeyComparison::Greater, nulls), current);
 }
 
 void TableCursor::State::requireRow() const
@@ -191,6 +213,7 @@ void TableCursor::setIndex(const QString &indexName)
     s.orderColumns = columns;
     s.keyPositions = positions;
     s.orderBy = QStringLiteral(" ORDER BY ") + columns.join(QStringLiteral(", "));
+    s.keyStatements.clear();
     moveFirst();
 }
 
@@ -220,9 +243,8 @@ bool TableCursor::seek(SeekOperator op, const QVariantList &key)
     QVector<bool> nulls;
     for (const QVariant &value : key)
         nulls << value.isNull();
-    const QStringList columns = s.orderColumns.mid(0, key.size());
-    s.fetch(keyCondition(columns, nulls,
-                         op == SeekOperator::Equal ? KeyComparison::Equal : KeyComparison::GreaterOrEqual),
+    s.fetch(s.keyStatement(op == SeekOperator::Equal ? KeyComparison::Equal : KeyComparison::GreaterOrEqual,
+                           nulls),
             key);
     s.noMatch = !s.hasRow;
     return s.hasRow;
@@ -235,7 +257,7 @@ bool TableCursor::noMatch() const
 
 void TableCursor::moveFirst()
 {
-    m_state->fetch(QString(), {});
+    m_state->fetch(m_state->statementFor(QString()), {});
 }
 
 void TableCursor::moveNext()
@@ -334,7 +356,7 @@ void TableCursor::update()
         bindValues(change.get(), values << s.rowid);
         change.step();
     }
-    s.fetch(QStringLiteral("rowid = ?1"), {s.rowid});
+    s.fetch(s.statementFor(QStringLiteral("rowid = ?1")), {s.rowid});
 }
 
 void TableCursor::cancelUpdate()

@@ -30,11 +30,20 @@ char32_t nextCodePoint(const unsigned char *&at, const unsigned char *end)
     return point;
 }
 
+// ASCII characters after case folding, by table.
+struct AsciiFolding {
+    unsigned char folded[0x80];
+    constexpr AsciiFolding() : folded()
+    {
+        for (int byte = 0; byte < 0x80; ++byte)
+            folded[byte] = static_cast<unsigned char>(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte);
+    }
+};
+constexpr AsciiFolding asciiFolding;
+
 char32_t folded(char32_t point)
 {
-    if (point < 0x80)
-        return point >= 'A' && point <= 'Z' ? point + ('a' - 'A') : point;
-    return QChar::toCaseFolded(point);
+    return point < 0x80 ? asciiFolding.folded[point] : QChar::toCaseFolded(point);
 }
 
 // Compares code point by code point after case folding; no allocation, as SQLite calls it for
@@ -56,6 +65,14 @@ int compareFoldedUtf8(void *, int lengthA, const void *a, int lengthB, const voi
         --atB;
     }
     while (atA < endA && atB < endB) {
+        // Two ASCII characters, the common case, fold by table without decoding.
+        if ((*atA | *atB) < 0x80) {
+            const unsigned char byteA = asciiFolding.folded[*atA++];
+            const unsigned char byteB = asciiFolding.folded[*atB++];
+            if (byteA != byteB)
+                return byteA < byteB ? -1 : 1;
+            continue;
+        }
         const char32_t pointA = folded(nextCodePoint(atA, endA));
         const char32_t pointB = folded(nextCodePoint(atB, endB));
         if (pointA != pointB)

@@ -15,11 +15,17 @@ namespace peluvar
 namespace
 {
 
-// Chemin_Base from the folder table, or the reason why there is none.
+// Chemin_Base from the folder table with its open database, or the reason why there is none.
 struct FolderFromTable {
-    std::optional<QString> folder;
+    std::optional<storage::Database> database; // set when the folder was read
+    QString folder;
     QString problem;
 };
+
+FolderFromTable unknownFolder(const QString &problem)
+{
+    return {std::nullopt, QString(), problem};
+}
 
 FolderFromTable folderFromTable(const QString &currentFolder)
 {
@@ -28,19 +34,19 @@ FolderFromTable folderFromTable(const QString &currentFolder)
         storage::Database database = storage::Database::open(path);
         const std::optional<storage::FolderRow> first = storage::firstFolderRow(database);
         if (!first)
-            return {std::nullopt, QStringLiteral("La table TPATH de %1 est vide : le chemin de la base de "
-                                                 "traduction n'est pas défini")
-                                      .arg(path)};
+            return unknownFolder(QStringLiteral("La table TPATH de %1 est vide : le chemin de la base de "
+                                                "traduction n'est pas défini")
+                                     .arg(path));
         if (!first->path)
-            return {std::nullopt,
-                    QStringLiteral("La première ligne de la table TPATH de %1 n'a pas de chemin : "
-                                   "le chemin de la base de traduction n'est pas défini")
-                        .arg(path)};
-        return {first->path, QString()};
+            return unknownFolder(
+                QStringLiteral("La première ligne de la table TPATH de %1 n'a pas de chemin : "
+                               "le chemin de la base de traduction n'est pas défini")
+                    .arg(path));
+        return {database, *first->path, QString()};
     } catch (const platform::Failure &failure) {
         if (failure.number() == storage::FileNotFound)
-            return {std::nullopt, path + QStringLiteral(" introuvable ...")};
-        return {std::nullopt, failure.description()};
+            return unknownFolder(path + QStringLiteral(" introuvable ..."));
+        return unknownFolder(failure.description());
     }
 }
 
@@ -59,11 +65,11 @@ bool exists(const QString &path)
 std::optional<TranslationDatabase> findTranslationDatabase(const QString &currentFolder, ui::Dialogs &dialogs)
 {
     const FolderFromTable fromTable = folderFromTable(currentFolder);
-    if (!fromTable.folder) {
+    if (!fromTable.database) {
         dialogs.message(fromTable.problem);
         return std::nullopt;
     }
-    QString folder = *fromTable.folder;
+    QString folder = fromTable.folder;
     if (!exists(databaseIn(currentFolder, folder)))
         folder = dialogs
                      .input(QStringLiteral("Chemin d'accès à la base de traduction :"),
@@ -74,7 +80,7 @@ std::optional<TranslationDatabase> findTranslationDatabase(const QString &curren
         dialogs.message(folder + TranslationDatabaseName + QStringLiteral(" introuvable ..."));
         return std::nullopt;
     }
-    return TranslationDatabase{folder, path};
+    return TranslationDatabase{folder, path, *fromTable.database};
 }
 
 int askLanguage(ui::Dialogs &dialogs)

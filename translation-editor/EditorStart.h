@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/Database.h"
+
 #include <QString>
 #include <optional>
 
@@ -14,10 +16,12 @@ namespace peluvar
 inline const QString TranslationDatabaseName = QStringLiteral("BDTRAD.MDB");
 
 // Where the translation database was found: Chemin_Base, as read from the folder table (ending
-// with "/") or as typed, and the database file it names.
+// with "/") or as typed, and the database file it names; with the folder table's database, which
+// the program keeps open until it ends.
 struct TranslationDatabase {
     QString folder;
-    QString path; // folder + "BDTRAD.MDB", made absolute against the current folder
+    QString path;                     // folder + "BDTRAD.MDB", made absolute against the current folder
+    storage::Database folderDatabase; // DBPATH.MDB
 };
 
 // Finds the translation database through the first TPATH row of the current folder's DBPATH.MDB,

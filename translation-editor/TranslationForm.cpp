@@ -20,7 +20,6 @@ namespace
 {
 
 const QString Caption = QStringLiteral("Saisie des traductions");
-const QString CommentField = QStringLiteral("T_COMMENTAIRE");
 
 const QString ListButtonTips[] = {
     QStringLiteral("Sélection de lignes de la liste"),
@@ -46,10 +45,6 @@ TranslationForm::TranslationForm() : ui::Form(QStringLiteral("FTRAD"))
     onUnload = [this](bool &cancel) { cancel = !mayQuit(); };
     QObject::connect(&m_texts, &ui::DataSource::writeFailed, &m_texts,
                      [this](const QString &description) { unsavedEdit(description); });
-    QObject::connect(&m_texts, &ui::DataSource::repositioned, &m_texts, [this](int row) {
-        const int field = m_texts.fieldIndex(CommentField);
-        m_comment->setText(row < 0 || field < 0 ? QString() : m_texts.value(row, field).toString());
-    });
 }
 
 TranslationForm::~TranslationForm() = default;
@@ -81,10 +76,11 @@ void TranslationForm::design()
     label.setFontName(QStringLiteral("Arial"));
     label.setFontBold(true);
 
-    m_comment = &add<ui::TextBox>(
+    auto &comment = add<ui::TextBox>(
         ui::ControlDesign(QStringLiteral("CTX_Commentaire"), {1440, 7710, 10335, 525}).severalLines());
-    m_comment->setLocked(true);
-    m_comment->setBackColour(ui::ButtonFace);
+    comment.setLocked(true);
+    comment.setBackColour(ui::ButtonFace);
+    m_texts.bind(comment, QStringLiteral("T_COMMENTAIRE"));
 
     auto &bar = add<ui::PictureBox>({QStringLiteral("Frm_Boutons_ListeArti"), {30, 8250, 11835, 435}});
     bar.setPicture(buttonBarBackground(ui::toPixels({0, 0, 11835, 435}, ui::logicalDpi()).size()));
@@ -115,6 +111,7 @@ void TranslationForm::startUp()
         ui::endProgram();
         return;
     }
+    m_folderDatabase = found->folderDatabase;
     setCaption(captionWithDatabase(caption(), found->folder));
     m_database = storage::Database::open(found->path);
     installContainsFunction(m_database->sqlDatabase());

@@ -10,7 +10,6 @@
 namespace ui
 {
 class Grid;
-class TextBox;
 } // namespace ui
 
 namespace peluvar
@@ -46,11 +45,11 @@ private:
     void quit();
     void unsavedEdit(const QString &description);
 
+    std::optional<storage::Database> m_folderDatabase; // DBPATH.MDB, open until the program ends
     // The database outlives the data source that reads it.
     std::optional<storage::Database> m_database;
     ui::DataSource m_texts; // DBD_TEXTE
     ui::Grid *m_grid = nullptr;
-    ui::TextBox *m_comment = nullptr;
     int m_language = 0;
 };
 

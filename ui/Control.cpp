@@ -33,6 +33,7 @@ QWidget *Control::parentWidget(Form &form, const ControlDesign &design)
 void Control::applyDesign(const ControlDesign &design)
 {
     m_tabIndex = design.tabIndex;
+    m_visible = design.visible;
     setText(design.text);
     setToolTip(design.toolTip);
     setGeometry(design.place);

@@ -33,6 +33,12 @@ struct ControlDesign {
         index = arrayIndex;
         return *this;
     }
+    // Hidden from the start, so that nothing is laid out for it first.
+    ControlDesign &hidden()
+    {
+        visible = false;
+        return *this;
+    }
     // Text boxes only: several lines with a vertical scroll bar.
     ControlDesign &severalLines()
     {
@@ -48,6 +54,7 @@ struct ControlDesign {
     int index = -1;               // -1 for a plain control
     Control *container = nullptr; // the form when null
     bool multiLine = false;
+    bool visible = true;
 };
 
 } // namespace ui

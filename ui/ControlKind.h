@@ -16,6 +16,8 @@ enum class ControlKind {
     StatusBar,
     ThreeDButton,
     Grid,
+    ListBox,
+    ComboBox,
 };
 
 } // namespace ui

@@ -1,13 +1,17 @@
 #include "ui/DataSource.h"
 
 #include "platform/Failure.h"
+#include "ui/TextBox.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlIndex>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QWidget>
 #include <algorithm>
+#include <optional>
 
 namespace ui
 {
@@ -59,6 +63,32 @@ QVariant fieldValue(const QSqlQuery &query, int column)
     return value.isNull() ? QVariant() : value;
 }
 
+// The record source with the rowid of its table as a first column of that name; nullopt when the
+// rowid cannot be added (no plain SELECT, or DISTINCT, whose rows would change with it).
+std::optional<QString> withRowid(const QString &select, const QString &name)
+{
+    static const QRegularExpression plainSelect(QStringLiteral("^\\s*SELECT\\s+(?!DISTINCT\\b)"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch start = plainSelect.match(select);
+    if (!start.hasMatch())
+        return std::nullopt;
+    return select.left(start.capturedEnd()) + QStringLiteral("rowid AS ") + name + QStringLiteral(", ") +
+           select.mid(start.capturedEnd());
+}
+
+bool isInteger(const QSqlField &field)
+{
+    switch (field.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QString placeholders(qsizetype count)
 {
     QStringList marks(count, QStringLiteral("?"));
@@ -93,12 +123,11 @@ void DataSource::refresh()
     } catch (...) {
         m_keys.clear();
         endResetModel();
-        emit repositioned(-1);
+        reposition(-1);
         throw;
     }
     endResetModel();
-    m_current = m_keys.empty() ? -1 : 0;
-    emit repositioned(m_current);
+    reposition(m_keys.empty() ? -1 : 0);
 }
 
 void DataSource::readShape()
@@ -118,10 +147,20 @@ void DataSource::readShape()
         fields << field.name();
     }
     const QSqlIndex key = m_database.primaryIndex(table);
-    const int keyField = key.count() == 1 ? static_cast<int>(fields.indexOf(key.fieldName(0))) : -1;
-    if (keyField < 0)
-        throw platform::Failure(
-            QStringLiteral("La source de données '%1' ne donne pas la clé de sa table").arg(m_sql));
+    const int keyField =
+        key.count() == 1 && isInteger(key.field(0)) ? static_cast<int>(fields.indexOf(key.fieldName(0))) : -1;
+    if (keyField >= 0) {
+        m_keyColumn = quoted(fields.at(keyField));
+        m_keysQuery = QStringLiteral("SELECT %1 FROM (%2)").arg(m_keyColumn, innerSelect(m_sql));
+    } else {
+        const QString rowKey = quoted(QStringLiteral("DataSource_rowid"));
+        const std::optional<QString> source = withRowid(innerSelect(m_sql), rowKey);
+        if (!source)
+            throw platform::Failure(
+                QStringLiteral("La source de données '%1' ne donne pas la clé de sa table").arg(m_sql));
+        m_keyColumn = QStringLiteral("rowid");
+        m_keysQuery = QStringLiteral("SELECT %1 FROM (%2)").arg(rowKey, *source);
+    }
     m_table = table;
     m_fields = fields;
     m_keyField = keyField;
@@ -129,10 +168,7 @@ void DataSource::readShape()
 
 void DataSource::readKeys()
 {
-    QSqlQuery keys =
-        run(m_database,
-            QStringLiteral("SELECT %1 FROM (%2)").arg(quoted(m_fields.at(m_keyField)), innerSelect(m_sql)),
-            m_values);
+    QSqlQuery keys = run(m_database, m_keysQuery, m_values);
     while (keys.next())
         m_keys.push_back(keys.value(0).toLongLong());
 }
@@ -149,13 +185,60 @@ void DataSource::setCurrentRow(int row)
 {
     if (row < 0 || row >= recordCount() || row == m_current)
         return;
-    m_current = row;
+    takeBoundBoxes();
     try {
         writePendingRows();
     } catch (const platform::Failure &failure) {
         emit writeFailed(failure.description());
     }
-    emit repositioned(m_current);
+    reposition(row);
+}
+
+void DataSource::reposition(int row)
+{
+    m_current = row;
+    showBoundBoxes();
+    emit repositioned(row);
+}
+
+void DataSource::bind(TextBox &box, const QString &field)
+{
+    m_boundBoxes.push_back({&box, box.widget(), field, QString()});
+    // A box whose window goes first is dropped, not left dangling.
+    QObject::connect(box.widget(), &QObject::destroyed, this, [this](QObject *widget) {
+        std::erase_if(m_boundBoxes, [widget](const BoundBox &bound) { return bound.widget == widget; });
+    });
+    showBoundBoxes();
+}
+
+void DataSource::showBoundBoxes()
+{
+    for (BoundBox &bound : m_boundBoxes) {
+        const int field = fieldIndex(bound.field);
+        bound.box->setText(m_current < 0 || field < 0 ? QString() : value(m_current, field).toString());
+        bound.shown = bound.box->text();
+    }
+}
+
+void DataSource::takeBoundBoxes()
+{
+    if (m_current < 0)
+        return;
+    for (BoundBox &bound : m_boundBoxes) {
+        const int field = fieldIndex(bound.field);
+        const QString text = bound.box->text();
+        if (bound.box->locked() || field < 0 || text == bound.shown)
+            continue;
+        setValue(m_current, field, text);
+        bound.shown = text;
+    }
+}
+
+void DataSource::writeCurrentRow()
+{
+    takeBoundBoxes();
+    if (isPending(m_current))
+        writeRow(m_current);
 }
 
 QVariant DataSource::value(int row, int field) const
@@ -176,6 +259,7 @@ void DataSource::setValue(int row, int field, const QVariant &value)
 
 void DataSource::writePendingRows()
 {
+    takeBoundBoxes();
     QList<int> rows = m_pending.keys();
     std::sort(rows.begin(), rows.end());
     for (int row : rows)
@@ -192,11 +276,11 @@ void DataSource::writeRow(int row)
         values << change.value();
     }
     values << QVariant::fromValue(m_keys.at(static_cast<size_t>(row)));
-    const QSqlQuery update = run(
-        m_database,
-        QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-            .arg(quoted(m_table), assignments.join(QStringLiteral(", ")), quoted(m_fields.at(m_keyField))),
-        values);
+    const QSqlQuery update =
+        run(m_database,
+            QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                .arg(quoted(m_table), assignments.join(QStringLiteral(", ")), m_keyColumn),
+            values);
     if (update.numRowsAffected() != 1)
         throw platform::Failure(
             QStringLiteral("La ligne modifiée n'existe plus dans la table %1").arg(m_table));
@@ -208,10 +292,9 @@ void DataSource::writeRow(int row)
 
 int DataSource::findFirst(const QString &condition, const QVariantList &values) const
 {
-    QSqlQuery matches = run(m_database,
-                            QStringLiteral("SELECT %1 FROM %2 WHERE %3")
-                                .arg(quoted(m_fields.at(m_keyField)), quoted(m_table), condition),
-                            values);
+    QSqlQuery matches = run(
+        m_database, QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(m_keyColumn, quoted(m_table), condition),
+        values);
     QSet<qint64> found;
     while (matches.next())
         found.insert(matches.value(0).toLongLong());
@@ -237,20 +320,23 @@ void DataSource::readPage(int page) const
     QVariantList keys;
     for (size_t i = first; i < last; ++i)
         keys << QVariant::fromValue(m_keys[i]);
+    // The key comes last, after the fields.
     QStringList columns;
     for (const QString &field : m_fields)
         columns << quoted(field);
-    QSqlQuery rows = run(m_database,
-                         QStringLiteral("SELECT %1 FROM %2 WHERE %3 IN (%4)")
-                             .arg(columns.join(QLatin1Char(',')), quoted(m_table),
-                                  quoted(m_fields.at(m_keyField)), placeholders(keys.size())),
-                         keys);
+    columns << m_keyColumn;
+    QSqlQuery rows =
+        run(m_database,
+            QStringLiteral("SELECT %1 FROM %2 WHERE %3 IN (%4)")
+                .arg(columns.join(QLatin1Char(',')), quoted(m_table), m_keyColumn, placeholders(keys.size())),
+            keys);
+    const int keyColumn = static_cast<int>(m_fields.size());
     QHash<qint64, Row> byKey;
     while (rows.next()) {
         Row values;
-        for (int column = 0; column < m_fields.size(); ++column)
+        for (int column = 0; column < keyColumn; ++column)
             values << fieldValue(rows, column);
-        byKey.insert(rows.value(m_keyField).toLongLong(), values);
+        byKey.insert(rows.value(keyColumn).toLongLong(), values);
     }
     // A row deleted since the refresh shows Null fields.
     const Row deleted(m_fields.size());

@@ -11,14 +11,18 @@
 namespace ui
 {
 
+class TextBox;
+
 // The kit's data control: the rows of a record source on one database, for the grid and the
-// bound controls. The record source is a SELECT of whole rows of one table that has an integer
-// primary key, with values bound to its "?" placeholders.
+// bound controls. The record source is a SELECT of whole rows of one table, with values bound to
+// its "?" placeholders; a row is known by the table's integer primary key, else by its rowid.
 //
 // A refresh reads only the keys of the rows, in the record source's order; the fields of a row
 // are read when something first asks for them, so a large table opens at once. A changed field
 // waits in its row until the row is written: when the current row moves to another row, before
 // a refresh, or on writePendingRows(). A row whose write fails keeps its changes.
+// Not QSqlTableModel: it reads rows through one open query in turn, never by key, and its select()
+// drops the changes that could not be written.
 class DataSource : public QAbstractTableModel
 {
     Q_OBJECT
@@ -58,9 +62,17 @@ public:
     bool isPending(int row) const { return m_pending.contains(row); }
     bool hasPendingRows() const { return !m_pending.isEmpty(); }
 
-    // Writes every pending row; throws platform::Failure at the first row that cannot be
-    // written, which keeps its changes (as do the rows after it).
+    // Writes every pending row, the bound boxes' changes included; throws platform::Failure at
+    // the first row that cannot be written, which keeps its changes (as do the rows after it).
     void writePendingRows();
+
+    // The box shows the field (named ignoring case) of each new current row. Text typed into an
+    // unlocked box goes into the current row when it is written or left. Not QDataWidgetMapper:
+    // that one writes back every mapped box, locked or unchanged, bypassing the box's line ends.
+    void bind(TextBox &box, const QString &field);
+    // Writes the current row from the bound boxes; throws platform::Failure when the row cannot
+    // be written, which keeps its changes.
+    void writeCurrentRow();
 
     // The first row, in the record source's order, whose table row meets the condition (an SQL
     // expression over the table's fields with values bound to its "?"); -1 when none does.
@@ -82,11 +94,23 @@ signals:
 private:
     using Row = QVariantList;
 
+    struct BoundBox {
+        TextBox *box;
+        const QObject *widget; // the box's widget, which goes with the box's window
+        QString field;
+        QString shown; // the box's text as last shown, to tell the user's changes
+    };
+
     void readShape();
     void readKeys();
     const Row &storedRow(int row) const;
     void readPage(int page) const;
     void writeRow(int row);
+    // Makes the row current (-1: none) and shows it in the bound boxes.
+    void reposition(int row);
+    void showBoundBoxes();
+    // Puts the text changed in the unlocked bound boxes into the current row.
+    void takeBoundBoxes();
 
     QSqlDatabase m_database;
     QString m_sql;
@@ -94,12 +118,15 @@ private:
 
     QString m_table;
     QStringList m_fields;
-    int m_keyField = -1;
+    int m_keyField = -1; // among m_fields; -1 when rows are known by their rowid
+    QString m_keyColumn; // the key in statements on the table
+    QString m_keysQuery; // the keys of the record source, in its order
     std::vector<qint64> m_keys;
     int m_current = -1;
 
     mutable QHash<int, Row> m_stored;           // rows read so far, by row number
     QHash<int, QHash<int, QVariant>> m_pending; // changed fields of each pending row
+    std::vector<BoundBox> m_boundBoxes;
 };
 
 } // namespace ui

@@ -128,10 +128,10 @@ void Form::setWindowSize(int width, int height)
 namespace
 {
 // Border and caption bar around the window, as far as the window system tells them; a window
-// manager that frames windows itself makes them known only once the window is on screen.
+// manager that frames windows itself makes them known only once the window is on screen, so a
+// window not made yet has none (and is not made early for them).
 QSize frameExtra(QWidget *window)
 {
-    window->winId(); // the platform window holds the margins, also before the first show
     const QMargins margins = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
     return {margins.left() + margins.right(), margins.top() + margins.bottom()};
 }
@@ -201,18 +201,32 @@ void Form::adopt(std::unique_ptr<Control> control, const ControlDesign &design)
     dockControls();
 }
 
-MenuEntry &Form::addMenu(const QString &name, const QString &caption, MenuEntry *parent)
+MenuEntry &Form::addMenu(const QString &name, const QString &caption, MenuEntry *parent, bool visible)
 {
-    const ControlDesign design(name, {}, caption);
+    ControlDesign design(name, {}, caption);
+    if (!visible)
+        design.hidden();
     auto entry = std::make_unique<MenuEntry>(*this, design, parent);
     MenuEntry &added = *entry;
     adopt(std::move(entry), design);
     return added;
 }
 
+// Made with the first visible top-level entry; it takes the top-level entries added before.
 QMenuBar *Form::menuBar()
 {
-    return m_window->menuBar();
+    if (m_window->hasMenuBar())
+        return m_window->menuBar();
+    QMenuBar *bar = m_window->menuBar();
+    for (Control *control : m_order)
+        if (auto *entry = dynamic_cast<MenuEntry *>(control); entry && !entry->parent())
+            bar->addAction(entry->action());
+    return bar;
+}
+
+bool Form::hasMenuBar() const
+{
+    return m_window->hasMenuBar();
 }
 
 // The bar shows while a top-level entry is visible; the client area keeps its size.
@@ -222,6 +236,8 @@ void Form::showMenuBar()
         auto *entry = dynamic_cast<MenuEntry *>(control);
         return entry && !entry->parent() && entry->visible();
     });
+    if (!wanted && !hasMenuBar())
+        return;
     QMenuBar *bar = menuBar();
     if (wanted == !bar->isHidden())
         return;

@@ -83,7 +83,8 @@ public:
         return added;
     }
     // Design: adds a menu entry under parent, or at the top level when parent is null.
-    MenuEntry &addMenu(const QString &name, const QString &caption, MenuEntry *parent = nullptr);
+    MenuEntry &addMenu(const QString &name, const QString &caption, MenuEntry *parent = nullptr,
+                       bool visible = true);
 
     const std::vector<Control *> &controls() const { return m_order; }
     // The control of that name (and index, for an element of a control array), or null.
@@ -126,6 +127,7 @@ private:
 
     void adopt(std::unique_ptr<Control> control, const ControlDesign &design);
     QMenuBar *menuBar();
+    bool hasMenuBar() const;
     void showMenuBar();
     void setWindowSize(int width, int height);
     std::vector<Control *> tabOrder() const;

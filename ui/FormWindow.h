@@ -17,7 +17,9 @@ public:
     explicit FormWindow(Form &form);
 
     QWidget *clientArea() const { return m_client; }
+    // The menu bar, made on first need: a form whose top-level entries stay hidden never pays for one.
     QMenuBar *menuBar();
+    bool hasMenuBar() const { return m_menuBar != nullptr; }
     // Height the menu bar takes above the client area (0 without a visible one).
     int menuBarHeight() const;
     void layoutParts();

@@ -18,7 +18,7 @@ MenuEntry::MenuEntry(Form &form, const ControlDesign &design, MenuEntry *parent)
     if (m_parent) {
         m_parent->subMenu()->addAction(m_action);
         m_parent->m_entries.push_back(this);
-    } else {
+    } else if (form.hasMenuBar()) {
         form.menuBar()->addAction(m_action);
     }
 }
@@ -40,8 +40,10 @@ QString MenuEntry::text() const
 void MenuEntry::setText(const QString &text)
 {
     Control::setText(text);
+    // A separator with a text is drawn as a titled section by some styles: the "-" stays the
+    // entry's caption only.
     m_action->setSeparator(isSeparator());
-    m_action->setText(text);
+    m_action->setText(isSeparator() ? QString() : text);
 }
 
 void MenuEntry::click()

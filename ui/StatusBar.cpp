@@ -2,29 +2,27 @@
 
 #include "platform/Failure.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QWidget>
+#include <algorithm>
 
 namespace ui
 {
 
+// The panels share the bar's width equally. They are placed by hand rather than by a layout, which
+// would measure their texts, and so load fonts, long before the bar is first drawn.
 class StatusBar::Panels : public QWidget
 {
 public:
-    explicit Panels(QWidget *parent) : QWidget(parent), m_layout(new QHBoxLayout(this))
-    {
-        m_layout->setContentsMargins(1, 1, 1, 1);
-        m_layout->setSpacing(2);
-    }
+    explicit Panels(QWidget *parent) : QWidget(parent) {}
 
     void add(const QString &text)
     {
         auto *panel = new QLabel(text, this);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setTextFormat(Qt::PlainText);
-        m_layout->addWidget(panel, 1);
         m_labels.append(panel);
+        place();
     }
 
     QLabel *panel(int number) const
@@ -36,8 +34,27 @@ public:
 
     int count() const { return static_cast<int>(m_labels.size()); }
 
+protected:
+    void resizeEvent(QResizeEvent *) override { place(); }
+
 private:
-    QHBoxLayout *m_layout;
+    static constexpr int margin = 1;
+    static constexpr int spacing = 2;
+
+    void place()
+    {
+        const int count = static_cast<int>(m_labels.size());
+        const int room = std::max(0, width() - 2 * margin - (count - 1) * spacing);
+        int left = margin;
+        for (int i = 0; i < count; ++i) {
+            // The last panel takes what the division leaves over.
+            const int panelWidth = i == count - 1 ? width() - margin - left : room / count;
+            m_labels.at(i)->setGeometry(left, margin, std::max(0, panelWidth),
+                                        std::max(0, height() - 2 * margin));
+            left += panelWidth + spacing;
+        }
+    }
+
     QList<QLabel *> m_labels;
 };
 

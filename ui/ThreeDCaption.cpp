@@ -1,16 +1,28 @@
 #include "ui/ThreeDCaption.h"
 
-#include <QRegularExpression>
-
 namespace ui
 {
 
 QStringList threeDCaptionLines(const QString &caption)
 {
-    static const QRegularExpression run(QStringLiteral(" {2,}"));
-    QStringList lines = caption.trimmed().split(run, Qt::SkipEmptyParts);
-    if (lines.isEmpty())
-        lines.append(QString());
+    const QString text = caption.trimmed();
+    QStringList lines;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        if (text.at(i) != u' ') {
+            ++i;
+            continue;
+        }
+        qsizetype runEnd = i;
+        while (runEnd < text.size() && text.at(runEnd) == u' ')
+            ++runEnd;
+        if (runEnd - i >= 2) {
+            lines.append(text.mid(lineStart, i - lineStart));
+            lineStart = runEnd;
+        }
+        i = runEnd;
+    }
+    lines.append(text.mid(lineStart));
     return lines;
 }
 

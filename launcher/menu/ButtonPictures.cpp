@@ -264,10 +264,8 @@ QPixmap buttonPicture(ButtonPicture picture, int size)
 
 QIcon launcherIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addPixmap(painted(drawLauncherIcon, size));
-    return icon;
+    // Drawn at its design size; the window system scales it where it wants another.
+    return QIcon(painted(drawLauncherIcon, 32));
 }
 
 } // namespace menu

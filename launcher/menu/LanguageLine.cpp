@@ -3,7 +3,7 @@
 #include "launcher/services/IniLines.h"
 #include "platform/Failure.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 #include <limits>
 
 namespace menu
@@ -21,13 +21,20 @@ bool qualifies(const QString &line)
            line.left(keySpaced.size()).toUpper() == keySpaced;
 }
 
+// An optional sign, then at least one digit; nothing else.
+bool isWholeNumber(const QString &text)
+{
+    const qsizetype digits = text.startsWith(u'+') || text.startsWith(u'-') ? 1 : 0;
+    return text.size() > digits &&
+           std::all_of(text.begin() + digits, text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 } // namespace
 
 qint16 toInteger16(const QString &text)
 {
-    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
     const QString number = services::trimBlanks(text);
-    if (!wholeNumber.match(number).hasMatch())
+    if (!isWholeNumber(number))
         throw platform::Failure(QStringLiteral("Incompatibilité de type"), 13);
     bool inRange = false;
     const int value = number.toInt(&inRange);

@@ -82,10 +82,8 @@ void MenuForm::addMenuTree()
     std::vector<ui::MenuEntry *> parents;
     for (const MenuEntryDesign &design : menuEntries()) {
         parents.resize(design.level);
-        ui::MenuEntry &entry =
-            addMenu(design.name, design.caption, parents.empty() ? nullptr : parents.back());
-        entry.setVisible(design.visible);
-        parents.push_back(&entry);
+        parents.push_back(&addMenu(design.name, design.caption, parents.empty() ? nullptr : parents.back(),
+                                   design.visible));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "launcher/services/IniLines.h"
 #include "launcher/services/LauncherEnd.h"
+#include "launcher/services/TranslationCopy.h"
 #include "platform/CharsetIconv.h"
 #include "platform/Files.h"
 #include "ui/Dialogs.h"
@@ -13,8 +14,6 @@ namespace
 {
 
 const QString TargetCharset = QStringLiteral("windows-1250");
-const QString TranslationSchema = QStringLiteral("BDTRAD");
-constexpr qsizetype KeyLength = 20;
 
 void endLauncher(const QString &message)
 {
@@ -63,27 +62,13 @@ void Traduction::Init_Traduction()
 
     m_etat.DB_LOC = storage::Database::open(bdloc);
     storage::Database &local = *m_etat.DB_LOC;
-    local.execute(QStringLiteral("DELETE FROM TMP_TRAD"));
-
-    // The column is named after the language number, which is no user text; the path is bound by
-    // the attach. Left(T_VALEUR, 20) of the key is substr(T_VALEUR, 1, 20).
-    const QString column = QStringLiteral("T_TRAD") + QString::number(m_etat.Num_Langue);
-    local.attach(baseTrad, TranslationSchema);
-    try {
-        local.execute(QStringLiteral("INSERT INTO TMP_TRAD (T_ABREGE, T_VALEUR, T_TRAD) "
-                                     "SELECT substr(T_VALEUR, 1, %1), T_VALEUR, %2 FROM %3.TTRAD "
-                                     "WHERE coalesce(%2, '') <> '' ORDER BY T_VALEUR COLLATE NOCASE")
-                          .arg(KeyLength)
-                          .arg(column, TranslationSchema));
-    } catch (...) {
-        local.detach(TranslationSchema);
-        throw;
-    }
-    local.detach(TranslationSchema);
+    copyTranslations(local, baseTrad, m_etat.Num_Langue);
 
     m_etat.RS_TRAD = local.openTable(QStringLiteral("TMP_TRAD"));
     m_etat.RS_TRAD->setIndex(QStringLiteral("NTX_ABREGE"));
-    if (m_etat.RS_TRAD->recordCount() == 0)
+    // A record count of 0; the index has just moved to its first row, if there is one, which
+    // tells it without counting the rows.
+    if (m_etat.RS_TRAD->atEnd())
         m_etat.Num_Langue = 0;
 }
 
@@ -110,12 +95,12 @@ std::optional<QString> Traduction::lookUp(const QString &texte)
     const qsizetype lead = leadingBlanks(texte);
     const qsizetype trail = trailingBlanks(texte);
     const QString trimmed = trimBlanks(texte);
-    const QString key = trimmed.left(KeyLength);
+    const QString key = trimmed.left(TranslationKeyLength);
     if (!m_etat.RS_TRAD || !m_etat.DB_LOC)
         throw platform::Failure(QStringLiteral("Variable objet ou variable de bloc With non définie"), 91);
     storage::TableCursor &cursor = *m_etat.RS_TRAD;
     const bool seekFound = cursor.seek(storage::SeekOperator::GreaterOrEqual, {key});
-    m_etat.DB_LOC->releaseReadLocks();
+    m_etat.DB_LOC->freeLocksWhenIdle();
     if (!seekFound)
         return std::nullopt;
 

@@ -75,6 +75,7 @@ void Traduction::translateControl(ui::Control &control)
         tag();
         break;
     case ui::ControlKind::TextBox:
+    case ui::ControlKind::ComboBox:
         toolTip();
         tag();
         break;
@@ -109,6 +110,7 @@ void Traduction::translateControl(ui::Control &control)
     }
     case ui::ControlKind::PictureBox:
     case ui::ControlKind::Line:
+    case ui::ControlKind::ListBox:
     case ui::ControlKind::StatusBar:
         break;
     }

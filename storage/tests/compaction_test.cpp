@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+using storage::Access;
 using storage::Database;
 using storage_testing::fileBytes;
 using testing_support::TempFolder;
@@ -32,7 +33,7 @@ protected:
     int compactionFailure()
     {
         try {
-            storage::compactDatabase(source, target);
+            storage::compactDatabase(source, target).release();
         } catch (const platform::Failure &failure) {
             return failure.number();
         }
@@ -43,7 +44,9 @@ protected:
 TEST_F(CompactionTest, WritesACompactedCopyAndLeavesTheSource)
 {
     const QByteArray before = fileBytes(source);
-    storage::compactDatabase(folder.file(QStringLiteral("torbstoc.mdb")), target);
+    storage::CompactionHold hold =
+        storage::compactDatabase(folder.file(QStringLiteral("torbstoc.mdb")), target);
+    hold.release();
     EXPECT_EQ(fileBytes(source), before);
     EXPECT_LT(QFileInfo(target).size(), before.size());
     // The rebuilt index keeps our order: "é" after "z", equal to "É".
@@ -82,15 +85,36 @@ TEST_F(CompactionTest, DatabaseInUseFailsUntilItIsClosed)
     EXPECT_EQ(compactionFailure(), 0);
 }
 
+// Until the caller has swapped the compacted copy in, nobody may open the source and write to it.
+TEST_F(CompactionTest, SourceStaysInUseWhileTheHoldLives)
+{
+    std::optional<storage::CompactionHold> hold = storage::compactDatabase(source, target);
+    EXPECT_TRUE(storage::isInUse(source));
+    for (const Access access : {Access::ReadWrite, Access::ReadOnly}) {
+        try {
+            Database::open(source, access);
+            ADD_FAILURE() << "opened while held";
+        } catch (const platform::Failure &failure) {
+            EXPECT_EQ(failure.number(), storage::DatabaseInUse);
+            EXPECT_TRUE(failure.description().contains(QStringLiteral("en cours d'utilisation")))
+                << failure.description().toStdString();
+        }
+    }
+    EXPECT_THROW(Database::open(target).attach(source, QStringLiteral("S")), platform::Failure);
+    hold.reset();
+    EXPECT_FALSE(storage::isInUse(source));
+    Database::open(source).execute(QStringLiteral("INSERT INTO T VALUES ('k', 'v')"));
+}
+
 TEST_F(CompactionTest, MissingOrBrokenSourceFailsWithoutATarget)
 {
     const QString missing = folder.file(QStringLiteral("TORBCOM.MDB"));
-    EXPECT_THROW(storage::compactDatabase(missing, target), platform::Failure);
+    EXPECT_THROW(storage::compactDatabase(missing, target).release(), platform::Failure);
     EXPECT_FALSE(QFileInfo::exists(missing));
     const QString broken = folder.file(QStringLiteral("TORBPRIX.MDB"));
     storage_testing::writeFile(broken, QByteArray("not a database").repeated(200));
     try {
-        storage::compactDatabase(broken, target);
+        storage::compactDatabase(broken, target).release();
         FAIL() << "no failure";
     } catch (const platform::Failure &failure) {
         EXPECT_EQ(failure.number(), storage::NotADatabase);

@@ -3,11 +3,14 @@
 
 #include "storage/tests/support/Databases.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sqlite3.h>
 
 using storage::Access;
 using storage::Database;
@@ -140,6 +143,23 @@ TEST(DatabaseAttach, StatementsReachTheTablesOfAnotherFile)
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
+TEST(DatabaseAttach, ReadOnlyAttachRefusesWritesToThatFileOnly)
+{
+    TempFolder folder;
+    const QString other = makeDatabase(folder, QStringLiteral("BDTRAD.MDB"), people);
+    Database(Database::open(other)).execute(QStringLiteral("INSERT INTO PEOPLE (NAME) VALUES ('Zoé')"));
+    const QByteArray before = storage_testing::fileBytes(other);
+    Database local = Database::open(makeDatabase(folder, QStringLiteral("BDLOC.MDB"), people));
+    local.attach(other, QStringLiteral("TRAD"), Access::ReadOnly);
+    EXPECT_NE(
+        failureNumber([&] { local.execute(QStringLiteral("INSERT INTO TRAD.PEOPLE (NAME) VALUES ('x')")); }),
+        0);
+    EXPECT_NE(failureNumber([&] { local.execute(QStringLiteral("DELETE FROM TRAD.PEOPLE")); }), 0);
+    EXPECT_EQ(local.execute(QStringLiteral("INSERT INTO PEOPLE SELECT * FROM TRAD.PEOPLE")), 1);
+    local.detach(QStringLiteral("TRAD"));
+    EXPECT_EQ(storage_testing::fileBytes(other), before);
+}
+
 TEST(DatabaseOpen, QtConnectionSeesTheSameFile)
 {
     TempFolder folder;
@@ -176,6 +196,58 @@ TEST(DatabaseLocks, WriteThroughAnotherConnectionPassesAHeldRead)
     reader.releaseReadLocks();
     writer.execute(QStringLiteral("DELETE FROM PEOPLE"));
     EXPECT_EQ(cursor.recordCount(), 0);
+}
+
+// Another program's writer: a connection of its own, without our lock handling or any wait.
+class OutsideWriter
+{
+public:
+    explicit OutsideWriter(const QString &path)
+    {
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &m_handle, SQLITE_OPEN_READWRITE, nullptr);
+    }
+    ~OutsideWriter() { sqlite3_close_v2(m_handle); }
+
+    // Starts a write and tries to commit it; true when the commit went through.
+    bool insertRow()
+    {
+        sqlite3_exec(m_handle, "BEGIN; INSERT INTO PEOPLE (NAME) VALUES ('w')", nullptr, nullptr, nullptr);
+        return commit();
+    }
+    bool commit() { return sqlite3_exec(m_handle, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+private:
+    sqlite3 *m_handle = nullptr;
+};
+
+// The read a seek leaves open is ended at once by releaseReadLocks, and by freeLocksWhenIdle only
+// when the event loop turns.
+TEST(DatabaseLocks, ReadIsFreedNowOrWhenIdle)
+{
+    TempFolder folder;
+    const QString path =
+        makeDatabase(folder, QStringLiteral("P.MDB"),
+                     people + QStringLiteral("CREATE INDEX \"PEOPLE.NTX_NAME\" ON PEOPLE (NAME);"
+                                             "INSERT INTO PEOPLE (NAME) VALUES ('a');"));
+    Database reader = Database::open(path);
+    storage::TableCursor cursor = reader.openTable(QStringLiteral("PEOPLE"));
+    cursor.setIndex(QStringLiteral("NTX_NAME"));
+    QCoreApplication::processEvents();
+    OutsideWriter writer(path);
+
+    ASSERT_TRUE(cursor.seek(storage::SeekOperator::GreaterOrEqual, {QStringLiteral("a")}));
+    reader.freeLocksWhenIdle();
+    EXPECT_FALSE(writer.insertRow());
+    ASSERT_TRUE(cursor.seek(storage::SeekOperator::GreaterOrEqual, {QStringLiteral("a")}));
+    EXPECT_FALSE(writer.commit());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(writer.commit());
+
+    ASSERT_TRUE(cursor.seek(storage::SeekOperator::GreaterOrEqual, {QStringLiteral("a")}));
+    EXPECT_FALSE(writer.insertRow());
+    reader.releaseReadLocks();
+    EXPECT_TRUE(writer.commit());
+    EXPECT_EQ(cursor.recordCount(), 3);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "translation-editor/TranslationForm.h"
 
+#include "storage/InUse.h"
 #include "translation-editor/tests/support/EditorInstallation.h"
 #include "ui/Grid.h"
 #include "ui/TextBox.h"
@@ -8,7 +9,9 @@
 #include "ui/tests/QtPrinters.h"
 
 #include <QLineEdit>
+#include <QSqlQuery>
 #include <QTableView>
+#include <QUuid>
 #include <gtest/gtest.h>
 
 namespace
@@ -55,6 +58,18 @@ protected:
         clickListButton(1);
     }
     void quit() { m_form.get<ui::ThreeDButton>(QStringLiteral("Cmd_Quitter")).click(); }
+    // Types a language 1 text into the first row and leaves it while the database refuses writes.
+    void typeHelpAndLeaveTheRowUnwritten()
+    {
+        grid().setCellText(2, 1, QStringLiteral("Help"));
+        m_dialogs.expectMessage();
+        grid().setActiveCell(2, 2);
+        ASSERT_FALSE(m_dialogs.shown().empty());
+        EXPECT_TRUE(m_dialogs.texts().last().contains(QStringLiteral("database is locked")));
+        EXPECT_TRUE(m_dialogs.texts().last().contains(QStringLiteral("Le texte saisi est conservé")));
+        EXPECT_EQ(grid().cellText(2, 1), QStringLiteral("Help"));
+    }
+    QString comment() { return m_form.get<ui::TextBox>(QStringLiteral("CTX_Commentaire")).text(); }
 
     EditorInstallation m_installation{editor_testing::withoutPrograms()};
     ScriptedDialogs m_dialogs;
@@ -79,8 +94,12 @@ TEST_F(TranslationFormTest, ShowsOnlyTheChosenLanguageBesideTheFrenchTextInTheIn
     EXPECT_EQ(grid().activeCol(), 3);
     EXPECT_EQ(grid().activeRow(), 1);
     EXPECT_EQ(grid().cellText(3, 1), QStringLiteral("Pomoc"));
-    EXPECT_EQ(m_form.get<ui::TextBox>(QStringLiteral("CTX_Commentaire")).text(),
-              QStringLiteral("Note sur l'aide"));
+    EXPECT_EQ(comment(), QStringLiteral("Note sur l'aide"));
+    grid().setActiveCell(3, 6);
+    EXPECT_EQ(comment(), QStringLiteral("Note sur Devis"));
+
+    // The folder table stays open while the program runs.
+    EXPECT_TRUE(storage::isInUse(m_installation.data() + QStringLiteral("/DBPATH.MDB")));
 }
 
 TEST_F(TranslationFormTest, SelectsTheRowsThatBeginWithTheAnswerWithoutItsOuterBlanks)
@@ -113,7 +132,7 @@ TEST_F(TranslationFormTest, AnEmptySelectionShowsNoRowAndNoComment)
     open(1);
     select(QStringLiteral("zzz"));
     EXPECT_EQ(grid().maxRows(), 0);
-    EXPECT_EQ(m_form.get<ui::TextBox>(QStringLiteral("CTX_Commentaire")).text(), QString());
+    EXPECT_EQ(comment(), QString());
     search(QStringLiteral("a"));
     EXPECT_EQ(grid().activeRow(), 0);
 }
@@ -196,13 +215,7 @@ TEST_F(TranslationFormTest, AWriteThatFailsSaysSoAndKeepsTheTypedText)
     open(1);
     m_installation.execute(QStringLiteral("CREATE TRIGGER held BEFORE UPDATE ON TTRAD "
                                           "BEGIN SELECT RAISE(ABORT, 'database is locked'); END"));
-    grid().setCellText(2, 1, QStringLiteral("Help"));
-    m_dialogs.expectMessage();
-    grid().setActiveCell(2, 2);
-    ASSERT_FALSE(m_dialogs.shown().empty());
-    EXPECT_TRUE(m_dialogs.texts().last().contains(QStringLiteral("database is locked")));
-    EXPECT_TRUE(m_dialogs.texts().last().contains(QStringLiteral("Le texte saisi est conservé")));
-    EXPECT_EQ(grid().cellText(2, 1), QStringLiteral("Help"));
+    typeHelpAndLeaveTheRowUnwritten();
 
     // A list change first writes the edit: refused, the list stays.
     m_dialogs.expectInput(QStringLiteral("Fer"), SelectionPrompt);
@@ -220,6 +233,46 @@ TEST_F(TranslationFormTest, AWriteThatFailsSaysSoAndKeepsTheTypedText)
     EXPECT_FALSE(m_form.isLoaded());
     EXPECT_EQ(m_installation.stored(QStringLiteral("l'aide"), QStringLiteral("T_TRAD1")).toString(),
               QStringLiteral("Help"));
+}
+
+// Another workstation's write transaction on the translation database, on a connection of its own.
+class WriteLock
+{
+public:
+    explicit WriteLock(const QString &path)
+        : m_database(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QUuid::createUuid().toString()))
+    {
+        m_database.setDatabaseName(path);
+        EXPECT_TRUE(m_database.open());
+        EXPECT_TRUE(QSqlQuery(m_database).exec(QStringLiteral("BEGIN IMMEDIATE")));
+    }
+    ~WriteLock()
+    {
+        QSqlQuery(m_database).exec(QStringLiteral("ROLLBACK"));
+        const QString name = m_database.connectionName();
+        m_database.close();
+        m_database = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+
+private:
+    QSqlDatabase m_database;
+};
+
+TEST_F(TranslationFormTest, AnEditHeldBackByAnotherWorkstationsLockIsKeptAndWrittenOnceTheLockIsGone)
+{
+    open(1);
+    // The wait for the lock is cut short; what follows the wait is what counts here.
+    ASSERT_TRUE(QSqlQuery(m_form.texts().database()).exec(QStringLiteral("PRAGMA busy_timeout = 50")));
+    {
+        const WriteLock otherWorkstation(m_installation.translationDatabase());
+        typeHelpAndLeaveTheRowUnwritten();
+        EXPECT_FALSE(m_installation.stored(QStringLiteral("l'aide"), QStringLiteral("T_TRAD1")).isValid());
+    }
+    grid().setActiveCell(2, 3);
+    EXPECT_EQ(m_installation.stored(QStringLiteral("l'aide"), QStringLiteral("T_TRAD1")).toString(),
+              QStringLiteral("Help"));
+    EXPECT_TRUE(m_dialogs.expectationsMet());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "ui/DataSource.h"
 
 #include "platform/Failure.h"
+#include "ui/Form.h"
+#include "ui/TextBox.h"
 #include "ui/tests/QtPrinters.h"
 #include "ui/tests/WordTable.h"
 
@@ -44,6 +46,9 @@ TEST_F(DataSourceTest, ShowsTheRowsOfTheRecordSourceInItsOrderWithBoundValues)
     EXPECT_EQ(texts(), (QStringList{"abricot", "Poire", "pomme"}));
     EXPECT_EQ(m_source.fieldNames(), (QStringList{"W_NUM", "W_TEXT", "W_NOTE"}));
     EXPECT_EQ(m_source.tableName(), QStringLiteral("WORDS"));
+    // The integer key is the rows' identity, not an editable field.
+    EXPECT_FALSE(m_source.flags(m_source.index(0, 0)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(m_source.flags(m_source.index(0, 1)) & Qt::ItemIsEditable);
     EXPECT_EQ(m_source.currentRow(), 0);
     ASSERT_EQ(repositioned.count(), 1);
     EXPECT_EQ(repositioned.at(0).at(0).toInt(), 0);
@@ -64,8 +69,8 @@ TEST_F(DataSourceTest, AnEmptyRecordSourceHasNoCurrentRow)
 
 TEST_F(DataSourceTest, RefusesARecordSourceThatCannotBeWrittenBack)
 {
-    for (const char *sql :
-         {"SELECT W_TEXT FROM WORDS", "SELECT W_NUM, upper(W_TEXT) FROM WORDS", "SELECT * FROM MISSING"}) {
+    for (const char *sql : {"SELECT DISTINCT W_TEXT FROM WORDS", "SELECT W_NUM, upper(W_TEXT) FROM WORDS",
+                            "SELECT * FROM MISSING"}) {
         m_source.setRecordSource(QString::fromUtf8(sql));
         EXPECT_THROW(m_source.refresh(), platform::Failure) << sql;
     }
@@ -131,6 +136,95 @@ TEST_F(DataSourceTest, FindFirstLooksAmongTheShownRowsInTheirOrder)
     EXPECT_EQ(m_source.findFirst(QStringLiteral("W_NOTE IS NULL"), {}), 1);
     EXPECT_EQ(m_source.findFirst(QStringLiteral("W_TEXT = ?"), {QStringLiteral("pomme")}), -1);
     EXPECT_EQ(m_source.currentRow(), 0);
+}
+
+// A locked box that shows the text and a box where the note is typed, both bound to the source.
+class BoundBoxTest : public DataSourceTest
+{
+protected:
+    void SetUp() override
+    {
+        DataSourceTest::SetUp();
+        m_text.setLocked(true);
+        m_source.bind(m_text, QStringLiteral("w_text"));
+        m_source.bind(m_note, QStringLiteral("W_NOTE"));
+        show("SELECT * FROM WORDS ORDER BY W_NUM");
+    }
+
+    ui::Form m_form{QStringLiteral("FWORDS")};
+    ui::TextBox &m_text = m_form.add<ui::TextBox>({QStringLiteral("CTX_Text"), {0, 0, 2000, 300}});
+    ui::TextBox &m_note = m_form.add<ui::TextBox>(
+        ui::ControlDesign(QStringLiteral("CTX_Note"), {0, 400, 2000, 600}).severalLines());
+};
+
+TEST_F(BoundBoxTest, TheBoxesShowTheFieldsOfEachNewCurrentRow)
+{
+    EXPECT_EQ(m_text.text(), QStringLiteral("pomme"));
+    EXPECT_EQ(m_note.text(), QStringLiteral("fruit"));
+    m_source.setCurrentRow(1);
+    EXPECT_EQ(m_text.text(), QStringLiteral("Poire"));
+    EXPECT_EQ(m_note.text(), QString());
+
+    // Left untouched, a box leaves its Null field alone.
+    m_source.setCurrentRow(2);
+    EXPECT_FALSE(m_source.hasPendingRows());
+    EXPECT_FALSE(stored(2, "W_NOTE").isValid());
+
+    show("SELECT * FROM WORDS WHERE W_NUM > 9");
+    EXPECT_EQ(m_text.text(), QString());
+    EXPECT_EQ(m_note.text(), QString());
+}
+
+TEST_F(BoundBoxTest, TextTypedInAnUnlockedBoxIsWrittenOnRequestOrWhenTheRowIsLeft)
+{
+    m_note.setText(QStringLiteral("rouge\r\net sucrée"));
+    m_text.setText(QStringLiteral("pêche"));
+    EXPECT_FALSE(m_source.hasPendingRows());
+    m_source.writeCurrentRow();
+    EXPECT_EQ(stored(1, "W_NOTE").toString(), QStringLiteral("rouge\r\net sucrée"));
+    EXPECT_EQ(stored(1, "W_TEXT").toString(), QStringLiteral("pomme"));
+
+    m_source.setCurrentRow(3);
+    m_note.setText(QStringLiteral("violette"));
+    m_source.setCurrentRow(0);
+    EXPECT_EQ(stored(4, "W_NOTE").toString(), QStringLiteral("violette"));
+    EXPECT_EQ(m_note.text(), QStringLiteral("rouge\r\net sucrée"));
+}
+
+TEST_F(BoundBoxTest, AFailedWriteOfTheCurrentRowKeepsTheTypedText)
+{
+    exec("CREATE TRIGGER held BEFORE UPDATE ON WORDS BEGIN SELECT RAISE(ABORT, 'database is locked'); END");
+    m_note.setText(QStringLiteral("mûre"));
+    EXPECT_THROW(m_source.writeCurrentRow(), platform::Failure);
+    EXPECT_TRUE(m_source.isPending(0));
+    EXPECT_EQ(m_note.text(), QStringLiteral("mûre"));
+
+    exec("DROP TRIGGER held");
+    m_source.writeCurrentRow();
+    EXPECT_EQ(stored(1, "W_NOTE").toString(), QStringLiteral("mûre"));
+}
+
+TEST_F(DataSourceTest, ATableWithoutAnIntegerKeyIsReadAndWrittenByRowid)
+{
+    for (const char *table : {"CREATE TABLE PLAIN (P_TEXT TEXT, P_NOTE TEXT)",
+                              "CREATE TABLE PLAIN (P_TEXT TEXT PRIMARY KEY, P_NOTE TEXT)"}) {
+        exec("DROP TABLE IF EXISTS PLAIN");
+        exec(table);
+        exec("INSERT INTO PLAIN VALUES ('kiwi', 'vert'), ('cerise', NULL), ('datte', 'sèche')");
+        show("  select * from PLAIN WHERE P_TEXT <> ? order by P_TEXT;", {QStringLiteral("datte")});
+        const int note = m_source.fieldIndex(QStringLiteral("P_NOTE"));
+        EXPECT_EQ(m_source.fieldNames(), (QStringList{"P_TEXT", "P_NOTE"})) << table;
+        EXPECT_FALSE(m_source.value(0, note).isValid()) << table;
+        EXPECT_EQ(m_source.value(1, note).toString(), QStringLiteral("vert")) << table;
+        EXPECT_EQ(m_source.findFirst(QStringLiteral("P_NOTE = ?"), {QStringLiteral("vert")}), 1) << table;
+
+        m_source.setValue(0, note, QStringLiteral("rouge"));
+        m_source.writePendingRows();
+        QSqlQuery written(m_table.database());
+        written.exec(QStringLiteral("SELECT P_NOTE FROM PLAIN WHERE P_TEXT = 'cerise'"));
+        ASSERT_TRUE(written.next());
+        EXPECT_EQ(written.value(0).toString(), QStringLiteral("rouge")) << table;
+    }
 }
 
 } // namespace

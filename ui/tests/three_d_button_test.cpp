@@ -21,6 +21,7 @@ TEST(ThreeDCaption, ARunOfBlanksStartsTheSecondLine)
         {"Gest. comm." + QString(16, ' ') + "Fab. sur mesure", {"Gest. comm.", "Fab. sur mesure"}},
         {"Gestion des" + QString(22, ' ') + "stocks", {"Gestion des", "stocks"}},
         {"a  b", {"a", "b"}},
+        {"a b  c   d", {"a b", "c", "d"}},
         {"  Quitter ", {"Quitter"}},
         {"", {""}},
     };

@@ -75,6 +75,7 @@ TEST(LanguageLine, ValueThatIsNoWhole16BitNumberFails)
     } cases[] = {
         {"LANGUE=", 13},    {"LANGUE=  ", 13},   {"LANGUE=deux", 13},  {"LANGUE=1.5", 13},
         {"LANGUE=1 2", 13}, {"LANGUE=32768", 6}, {"LANGUE=-32769", 6}, {"LANGUE=99999999999", 6},
+        {"LANGUE=-", 13},   {"LANGUE=+", 13},    {"LANGUE=2+", 13},
     };
     for (const auto &c : cases) {
         try {
@@ -87,6 +88,7 @@ TEST(LanguageLine, ValueThatIsNoWhole16BitNumberFails)
     }
     EXPECT_EQ(toInteger16(QStringLiteral("-32768")), -32768);
     EXPECT_EQ(toInteger16(QStringLiteral(" 32767 ")), 32767);
+    EXPECT_EQ(toInteger16(QStringLiteral("+2")), 2);
 }
 
 TEST(VersionText, PlainDecimalNumbers)

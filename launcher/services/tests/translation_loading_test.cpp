@@ -1,10 +1,14 @@
 #include "launcher/services/LauncherEnd.h"
 #include "launcher/services/Traduction.h"
+#include "launcher/services/TranslationSource.h"
 #include "launcher/services/tests/support/ServicesFixture.h"
 #include "platform/Failure.h"
 #include "ui/testing/ScriptedDialogs.h"
 
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using services::Traduction;
 using services_testing::ServicesFixture;
@@ -122,5 +126,101 @@ TEST_F(TranslationLoading, UnknownLanguageColumnFailsToTheCallerWithTheTableEmpt
     fixture.etat.Num_Langue = 3;
     EXPECT_THROW(traduction.Init_Traduction(), platform::Failure);
     EXPECT_TRUE(fixture.tmpTradRows().isEmpty());
+    EXPECT_FALSE(services::recordedTranslationSource(*fixture.etat.DB_LOC)); // nothing claims the rows
     EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// The copy is skipped only while TMP_TRAD provably holds the rows of BDTRAD.MDB as it stands.
+// An installation whose launcher has started once in language 1.
+struct CopiedOnce {
+    ServicesFixture fixture;
+    ui::testing::ScriptedDialogs dialogs;
+
+    CopiedOnce()
+    {
+        fixture.createBdtrad(
+            {{QStringLiteral("Quitter"), QStringLiteral("Exit"), QStringLiteral("Zakończ")}});
+        fixture.createBdloc();
+        nextStart(1);
+    }
+
+    QString bdtrad() const { return fixture.bases() + QStringLiteral("/BDTRAD.MDB"); }
+    storage::Database bdloc() const
+    {
+        return storage::Database::open(fixture.data() + QStringLiteral("/BDLOC.MDB"));
+    }
+    // A row that no copy makes: it survives only when the next start copies nothing.
+    void addStrayRow()
+    {
+        bdloc().execute(QStringLiteral("INSERT INTO TMP_TRAD VALUES ('Egare', 'Egare', 'Stray')"));
+    }
+    // The next start of the launcher, with a state of its own; TMP_TRAD's rows after it.
+    QStringList nextStart(qint16 language)
+    {
+        services::SharedState etat;
+        etat.Chemin_BaseTrad = fixture.etat.Chemin_BaseTrad;
+        etat.Nom_BaseTrad = fixture.etat.Nom_BaseTrad;
+        etat.Num_Langue = language;
+        Traduction(etat).Init_Traduction();
+        EXPECT_TRUE(etat.RS_TRAD);
+        return fixture.tmpTradRows();
+    }
+};
+
+TEST(TranslationCopyReuse, UnchangedDatabaseIsNotCopiedAgain)
+{
+    CopiedOnce installation;
+    storage::Database local = installation.bdloc();
+    const auto recorded = services::recordedTranslationSource(local);
+    ASSERT_TRUE(recorded);
+    EXPECT_EQ(recorded, services::currentTranslationSource(installation.bdtrad(), 1));
+    EXPECT_EQ(recorded->path, installation.bdtrad());
+    installation.addStrayRow();
+    EXPECT_EQ(installation.nextStart(1), (QStringList{"Egare|Egare|Stray", "Quitter|Quitter|Exit"}));
+}
+
+TEST(TranslationCopyReuse, AnyChangeOfTheSourceCopiesAgain)
+{
+    const auto edit = [](const QString &bdtrad, const char *translation) {
+        storage::Database::open(bdtrad).execute(QStringLiteral("UPDATE TTRAD SET T_TRAD1 = ?"),
+                                                {QString::fromUtf8(translation)});
+    };
+    // Only the change counter tells this edit: same size, same inode, modification time put back.
+    const auto editUnseen = [&](const QString &bdtrad) {
+        const QByteArray path = bdtrad.toLocal8Bit();
+        struct stat before;
+        ASSERT_EQ(::stat(path.constData(), &before), 0);
+        edit(bdtrad, "Quit");
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+    };
+    struct Case {
+        const char *what;
+        std::function<void(CopiedOnce &)> change;
+        qint16 language;
+        QStringList rows;
+    };
+    const Case cases[] = {
+        {"edited through the engine",
+         [&](CopiedOnce &i) { edit(i.bdtrad(), "Sortir"); },
+         1,
+         {"Quitter|Quitter|Sortir"}},
+        {"edited unseen but for the counter",
+         [&](CopiedOnce &i) { editUnseen(i.bdtrad()); },
+         1,
+         {"Quitter|Quitter|Quit"}},
+        {"other language", [](CopiedOnce &) {}, 2, {"Quitter|Quitter|Zakończ"}},
+        {"older BDLOC without the record",
+         [](CopiedOnce &i) { i.bdloc().execute(QStringLiteral("DROP TABLE TMP_TRADSOURCE")); },
+         1,
+         {"Quitter|Quitter|Exit"}},
+    };
+    for (const Case &c : cases) {
+        CopiedOnce installation;
+        installation.addStrayRow();
+        c.change(installation);
+        EXPECT_EQ(installation.nextStart(c.language), c.rows) << c.what;
+        // Started again without a change: the same rows, kept or copied again.
+        EXPECT_EQ(installation.nextStart(c.language), c.rows) << c.what;
+    }
 }

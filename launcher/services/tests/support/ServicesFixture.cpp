@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "storage/CreateDatabase.h"
 #include "storage/Database.h"
+#include "tests/support/fixtures/SchemaFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,13 +13,6 @@ namespace services_testing
 
 namespace
 {
-
-QString schema(const QString &name)
-{
-    QFile file(qEnvironmentVariable("TORB_SOURCE_DIR") + QStringLiteral("/schema/") + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return QString::fromUtf8(file.readAll());
-}
 
 QVariant nullable(const std::optional<QString> &text)
 {
@@ -46,7 +40,7 @@ ServicesFixture::~ServicesFixture()
 void ServicesFixture::createBdtrad(const QList<TranslationRow> &rows)
 {
     const QString path = bases() + QStringLiteral("/BDTRAD.MDB");
-    storage::createDatabase(path, schema(QStringLiteral("BDTRAD.sql")));
+    storage::createDatabase(path, testing_support::schemaText(QStringLiteral("BDTRAD.sql")));
     storage::Database database = storage::Database::open(path);
     for (const TranslationRow &row : rows)
         database.execute(QStringLiteral("INSERT INTO TTRAD (T_VALEUR, T_TRAD1, T_TRAD2) VALUES (?, ?, ?)"),
@@ -55,7 +49,8 @@ void ServicesFixture::createBdtrad(const QList<TranslationRow> &rows)
 
 void ServicesFixture::createBdloc()
 {
-    storage::createDatabase(data() + QStringLiteral("/BDLOC.MDB"), schema(QStringLiteral("BDLOC.sql")));
+    storage::createDatabase(data() + QStringLiteral("/BDLOC.MDB"),
+                            testing_support::schemaText(QStringLiteral("BDLOC.sql")));
 }
 
 QStringList ServicesFixture::tmpTradRows() const

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace compaction
+namespace platform
 {
 
 // Renames the file over the target in one step (the target, when it exists, is replaced) and
@@ -10,4 +10,7 @@ namespace compaction
 // Throws platform::Failure.
 void replaceFile(const QString &from, const QString &to);
 
-} // namespace compaction
+// Flushes the folder's entries (names created, renamed or removed in it) to the disk.
+void syncFolder(const QString &folder);
+
+} // namespace platform
