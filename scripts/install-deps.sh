@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
   libsqlite3-dev sqlite3 libx11-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth x11-utils xdotool imagemagick fonts-liberation
+  xvfb xauth x11-utils xdotool imagemagick fonts-liberation twm
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -2,15 +2,14 @@
 
 #include "storage/Connection.h"
 #include "storage/DatabaseFile.h"
+#include "storage/PendingFile.h"
 #include "storage/RawConnection.h"
 #include "storage/SqliteValues.h"
 #include "storage/UseMark.h"
 
 #include "platform/CaseResolution.h"
 #include "platform/FileFailure.h"
-#include "platform/Files.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <sys/stat.h>
 
@@ -27,8 +26,9 @@ bool pathTaken(const QString &path)
 }
 
 // The source, read-only, with our collation: rebuilt indexes keep the order our cursors expect.
-// The engine writes the copy without flushing it on the way (its output takes the source's
-// synchronous setting); the one flush of the finished file follows.
+// The engine accepts an empty file as its output. It writes the copy without flushing it on the
+// way (its output takes the source's synchronous setting); the one flush of the finished file
+// follows when it is named.
 void vacuumInto(const QString &source, const QString &target)
 {
     const RawConnection connection(databaseUri(source, true).toUtf8(),
@@ -54,22 +54,40 @@ void CompactionHold::release()
     m_mark.reset();
 }
 
-CompactionHold compactDatabase(const QString &sourcePath, const QString &targetPath)
+CompactedCopy::CompactedCopy(std::unique_ptr<UseMark> mark, std::unique_ptr<PendingFile> copy)
+    : m_mark(std::move(mark)), m_copy(std::move(copy))
+{
+}
+CompactedCopy::CompactedCopy(CompactedCopy &&) noexcept = default;
+CompactedCopy::~CompactedCopy() = default;
+
+const QString &CompactedCopy::temporaryPath() const
+{
+    return m_copy->temporaryPath();
+}
+
+CompactionHold CompactedCopy::nameAsTarget() &&
+{
+    m_copy->name();
+    m_copy.reset();
+    return CompactionHold(std::move(m_mark));
+}
+
+CompactedCopy compactIntoTemporary(const QString &sourcePath, const QString &targetPath)
 {
     const QString source = existingDatabaseFile(sourcePath);
     const QString target = platform::resolveCase(targetPath);
     if (pathTaken(target))
         throw targetExistsFailure(targetPath);
     auto alone = std::make_unique<UseMark>(source, UseMark::Kind::Exclusive);
-    try {
-        vacuumInto(source, target);
-        platform::syncFile(target);
-    } catch (...) {
-        // What lies at the target is our own unfinished copy.
-        QFile::remove(target);
-        throw;
-    }
-    return CompactionHold(std::move(alone));
+    auto copy = std::make_unique<PendingFile>(target);
+    vacuumInto(source, copy->temporaryPath());
+    return CompactedCopy(std::move(alone), std::move(copy));
+}
+
+CompactionHold compactDatabase(const QString &sourcePath, const QString &targetPath)
+{
+    return compactIntoTemporary(sourcePath, targetPath).nameAsTarget();
 }
 
 } // namespace storage

@@ -29,8 +29,9 @@ struct FolderRow {
 // The row on which the cursor stands; a Null product, status or network reads as "".
 FolderRow folderRowAt(const TableCursor &cursor);
 
-// The shared database row: the first row, that is the one with the lowest key (the table keeps its
-// rows in key order); nullopt when the table is empty.
+// The shared database row: the first row, that is the one with the lowest key (the schema makes
+// the key the row id, so the stored order that readers without an index see is the key order);
+// nullopt when the table is empty.
 std::optional<FolderRow> firstFolderRow(Database &database);
 
 // The row with that key, found by a seek on the key index; nullopt when there is none.

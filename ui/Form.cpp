@@ -282,8 +282,18 @@ void Form::show()
         place();
     }
     m_window->show();
+    m_window->watchExposure();
     m_window->activateWindow();
     activated();
+}
+
+void Form::exposed()
+{
+    if (m_frameKnown || !m_loaded || frameExtra(m_window.get()).isNull())
+        return;
+    m_frameKnown = true;
+    if (onFrameKnown)
+        runEvent(onFrameKnown);
 }
 
 void Form::place()

@@ -112,6 +112,10 @@ public:
     KeyHandler onKeyDown;
     KeyPressHandler onKeyPress;
     MouseHandler onMouseMove;
+    // Raised once, when the window is first on screen with a border and caption bar whose size
+    // the window system has told: outer sizes read before (width, height) lacked them. Never
+    // raised where nothing frames the window.
+    Handler onFrameKnown;
 
     // Unloads without the unload event (End, or the end after a run-time error).
     void discard();
@@ -137,6 +141,7 @@ private:
     void place();
     void dockControls();
     void activated();
+    void exposed();
     // Close request from the window (close button, Alt+F4): true when the form unloaded.
     bool closeRequested();
 
@@ -153,6 +158,7 @@ private:
     bool m_loaded = false;
     bool m_unloading = false;
     bool m_placed = false;
+    bool m_frameKnown = false;
     // The key a control has just handled: the form's own key events pass over it when it bubbles up.
     const void *m_controlKey = nullptr;
 };

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace ui
 {
@@ -80,8 +81,16 @@ void FormWindow::resizeEvent(QResizeEvent *event)
     m_form.dockControls();
 }
 
+void FormWindow::watchExposure()
+{
+    if (QWindow *handle = windowHandle())
+        handle->installEventFilter(this); // installing twice keeps one filter
+}
+
 bool FormWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
+        m_form.exposed();
     if (watched == m_client && event->type() == QEvent::MouseMove && m_form.onMouseMove) {
         const MouseEvent moved = mouseEvent(static_cast<QMouseEvent *>(event));
         runEvent([&] { m_form.onMouseMove(moved); });

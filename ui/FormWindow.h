@@ -23,6 +23,8 @@ public:
     // Height the menu bar takes above the client area (0 without a visible one).
     int menuBarHeight() const;
     void layoutParts();
+    // Tells the form each time the window system shows the window (exposes it).
+    void watchExposure();
 
 protected:
     bool event(QEvent *event) override;

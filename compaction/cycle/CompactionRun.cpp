@@ -22,7 +22,7 @@ void swapInWorkCopy(CompactionSteps &steps, const QString &source, const QString
                     const QString &backup)
 {
     try {
-        steps.deleteBackup(backup);
+        steps.deleteBackup(source, backup);
     } catch (const platform::Failure &) {
         // no backup yet, or one that stays: the link below tells
     }

@@ -19,7 +19,9 @@ public:
 
     // The swap after a good compaction. At every moment between two of these steps the folder
     // holds the database under its own name, the old contents being kept by the backup.
-    virtual void deleteBackup(const QString &backup) = 0;
+    // Deletes the backup of the source, with any other name that it has under a spelling of the
+    // source's name.
+    virtual void deleteBackup(const QString &source, const QString &backup) = 0;
     // A second name for the source; fails when the backup still exists.
     virtual void keepBackup(const QString &source, const QString &backup) = 0;
     // Puts the work copy in the source's place in one step, under the source's own name.

@@ -28,7 +28,9 @@ FoundDatabases findDatabases(const QString &normalisedFolder, Selection selectio
                                 kOverflowError);
     found.matchingFiles = int(files.size());
     for (const QString &file : files) {
-        if (selection == Selection::ModuleDatabases && !isModuleDatabase(file))
+        // Names spelt alike but for case, next to each other in the listing, name one source.
+        if ((selection == Selection::ModuleDatabases && !isModuleDatabase(file)) ||
+            (!found.names.isEmpty() && found.names.last() == file.toUpper()))
             continue;
         found.names.append(file.toUpper());
         found.sources.append(sourcePath(normalisedFolder, file));

@@ -18,7 +18,8 @@ struct FoundDatabases {
 };
 
 // Lists the ordinary files of the normalised folder matching "*.mdb" ignoring case, in the
-// listing's order (by name ignoring case), and keeps those the selection asks for. A folder that
+// listing's order (by name ignoring case), and keeps those the selection asks for, each
+// upper-cased name once (files spelt alike but for case are one source). A folder that
 // does not exist holds no database. Throws platform::Failure when the folder cannot be read or
 // holds more than kMaxMatchingFiles matching files.
 FoundDatabases findDatabases(const QString &normalisedFolder, Selection selection);

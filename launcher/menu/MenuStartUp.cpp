@@ -31,6 +31,13 @@ void dock(ui::Form &form)
     form.setHeight(place.height);
 }
 
+// The link label stands 200 twips above the status bar.
+void placeLinkLabel(MenuForm &form)
+{
+    ui::Label &web = form.label(QStringLiteral("CTL_WEB"));
+    web.setTop(form.statusBar().top() - web.height() - 200);
+}
+
 // The optional tools whose entry stays only when their program is installed.
 void hideMissingTools(MenuForm &form, const QString &programFolder)
 {
@@ -89,6 +96,12 @@ void paint(MenuForm &form, const services::SharedState &state)
 
 } // namespace
 
+void dockWithFrame(MenuForm &form)
+{
+    dock(form);
+    placeLinkLabel(form);
+}
+
 qint16 languageOfDataFolder(const QString &dataFolder)
 {
     const QString ini = dataFolder + QStringLiteral("torbprod.ini");
@@ -119,8 +132,7 @@ void Form_Load(MenuForm &form, const MenuContext &context)
     ui::Label &version = form.label(QStringLiteral("CTL_Version"));
     version.setText(programVersionText());
     form.statusBar().setPanelText(1, version.text());
-    ui::Label &web = form.label(QStringLiteral("CTL_WEB"));
-    web.setTop(form.statusBar().top() - web.height() - 200);
+    placeLinkLabel(form);
 
     styleButtons(form);
     const ui::ThreeDButton &prices = form.button(QStringLiteral("CMD_Prix"));

@@ -20,6 +20,7 @@ Menuprod::Menuprod(const MenuContext &context) : m_context(context)
     m_form.onLoad = [this] { Form_Load(m_form, m_context); };
     m_form.onUnload = [this](bool &cancel) { Form_Unload(m_context, cancel); };
     m_form.onKeyDown = [this](int &keyCode, int shift) { Form_KeyDown(keyCode, shift); };
+    m_form.onFrameKnown = [this] { dockWithFrame(m_form); };
     for (const ModuleRow &row : moduleTable())
         m_form.button(row.button).onClick = [this, &row] { launchModule(m_context, row); };
     m_form.button(QStringLiteral("Cmd_Outils")).onClick = [this] {

@@ -1,6 +1,6 @@
 #include "launcher/services/Traduction.h"
 
-#include "ui/DataSource.h" // the grid keeps a guarded pointer to it, which needs the whole class
+#include "launcher/services/SkippingFailure.h"
 #include "ui/Form.h"
 #include "ui/Grid.h"
 #include "ui/ThreeDButton.h"
@@ -12,15 +12,6 @@ namespace
 {
 
 const QString Separator = QStringLiteral("-");
-
-// One step of a control's translation: a failure skips it and the next one runs.
-template <typename Step> void skippingFailure(Step step)
-{
-    try {
-        step();
-    } catch (const platform::Failure &) {
-    }
-}
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "launcher/services/TranslationCopy.h"
 
+#include "launcher/services/SkippingFailure.h"
 #include "launcher/services/TranslationSource.h"
-#include "platform/Failure.h"
 #include "storage/Database.h"
 
 namespace services
@@ -11,14 +11,6 @@ namespace
 {
 
 const QString TranslationSchema = QStringLiteral("BDTRAD");
-
-template <class Step> void ignoringFailure(Step step)
-{
-    try {
-        step();
-    } catch (const platform::Failure &) {
-    }
-}
 
 // The delete, the copy and the record of their source stand or fall together.
 void copyRows(storage::Database &bdloc, const QString &path, qint16 language, bool recordsSource)
@@ -40,8 +32,8 @@ void copyRows(storage::Database &bdloc, const QString &path, qint16 language, bo
             recordTranslationSource(bdloc, currentTranslationSource(path, language));
         bdloc.execute(QStringLiteral("COMMIT"));
     } catch (...) {
-        ignoringFailure([&] { bdloc.execute(QStringLiteral("ROLLBACK")); });
-        ignoringFailure([&] { bdloc.detach(TranslationSchema); });
+        skippingFailure([&] { bdloc.execute(QStringLiteral("ROLLBACK")); });
+        skippingFailure([&] { bdloc.detach(TranslationSchema); });
         throw;
     }
     bdloc.detach(TranslationSchema);
@@ -51,8 +43,8 @@ void copyRows(storage::Database &bdloc, const QString &path, qint16 language, bo
 void emptyRows(storage::Database &bdloc, bool recordsSource)
 {
     if (recordsSource)
-        ignoringFailure([&] { recordTranslationSource(bdloc, std::nullopt); });
-    ignoringFailure([&] { bdloc.execute(QStringLiteral("DELETE FROM TMP_TRAD")); });
+        skippingFailure([&] { recordTranslationSource(bdloc, std::nullopt); });
+    skippingFailure([&] { bdloc.execute(QStringLiteral("DELETE FROM TMP_TRAD")); });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "storage/tests/support/Databases.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 #include <optional>
@@ -29,6 +30,8 @@ protected:
                        "CREATE TABLE PAD (P TEXT); INSERT INTO PAD VALUES (hex(randomblob(20000)));"
                        "DELETE FROM PAD;"));
     const QString target = folder.file(QStringLiteral("TORBSTOC_NEW.MDB"));
+
+    QStringList filesInFolder() const { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
 
     int compactionFailure()
     {
@@ -66,6 +69,39 @@ TEST_F(CompactionTest, ExistingTargetFailsAndStaysAsItWas)
     EXPECT_EQ(compactionFailure(), storage::TargetExists);
     EXPECT_EQ(fileBytes(target), QByteArray("old copy"));
     EXPECT_EQ(fileBytes(source), before);
+}
+
+// The copy is made under a name of its own: until it is named, the target path stays free.
+TEST_F(CompactionTest, CopyGetsTheTargetNameOnlyWhenNamed)
+{
+    std::optional<storage::CompactedCopy> copy = storage::compactIntoTemporary(source, target);
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(QFileInfo(copy->temporaryPath()).path(), folder.path());
+    EXPECT_FALSE(copy->temporaryPath().endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive));
+    EXPECT_EQ(Database::open(copy->temporaryPath()).openQuery(QStringLiteral("SELECT count(*) FROM T")).value(0),
+              3);
+    EXPECT_TRUE(storage::isInUse(source));
+    std::move(*copy).nameAsTarget().release();
+    copy.reset();
+    EXPECT_EQ(filesInFolder(), QStringList({"TORBSTOC.MDB", "TORBSTOC_NEW.MDB"}));
+    EXPECT_FALSE(storage::isInUse(source));
+}
+
+// Another program may create the target while the copy is made: its file is never replaced or
+// removed, and only our own temporary goes.
+TEST_F(CompactionTest, TargetCreatedMeanwhileIsLeftAloneAndOurCopyRemoved)
+{
+    for (const QString &otherName : {QStringLiteral("TORBSTOC_NEW.MDB"), QStringLiteral("torbstoc_new.mdb")}) {
+        SCOPED_TRACE(otherName.toStdString());
+        std::optional<storage::CompactedCopy> copy = storage::compactIntoTemporary(source, target);
+        storage_testing::writeFile(folder.file(otherName), "other program");
+        EXPECT_THROW(std::move(*copy).nameAsTarget(), platform::Failure);
+        copy.reset();
+        EXPECT_EQ(fileBytes(folder.file(otherName)), QByteArray("other program"));
+        EXPECT_EQ(filesInFolder(), QStringList({"TORBSTOC.MDB", otherName}));
+        EXPECT_FALSE(storage::isInUse(source));
+        QFile::remove(folder.file(otherName));
+    }
 }
 
 TEST_F(CompactionTest, DatabaseInUseFailsUntilItIsClosed)
@@ -119,7 +155,7 @@ TEST_F(CompactionTest, MissingOrBrokenSourceFailsWithoutATarget)
     } catch (const platform::Failure &failure) {
         EXPECT_EQ(failure.number(), storage::NotADatabase);
     }
-    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(filesInFolder(), QStringList({"TORBPRIX.MDB", "TORBSTOC.MDB"}));
 }
 
 } // namespace

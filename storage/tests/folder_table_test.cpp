@@ -45,6 +45,8 @@ TEST_F(FolderTableTest, FirstRowIsTheLowestKeyWhateverTheInsertionOrder)
         {1, "TORBPROD", "/srv/bases/", kNull, "BDTRAD.MDB", "M", " "},
         {2, "MODELES", "/srv/modeles/", kNull, kNull, "M", " "},
     });
+    // The readers that set no index (the launcher's start-up) take the same row.
+    EXPECT_EQ(database.openTable("TPATH", Access::ReadOnly).value("TPATH_NUM"), 1);
 
     const std::optional<FolderRow> first = firstFolderRow(database);
     ASSERT_TRUE(first);

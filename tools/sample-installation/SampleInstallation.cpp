@@ -65,6 +65,11 @@ void checkEmptyRoot(const QString &root)
         throw platform::Failure(QStringLiteral("The folder %1 is not empty").arg(root));
 }
 
+QList<storage::FolderRow> sampleRowsOf(const InstallationFolders &folders, const SampleOptions &options)
+{
+    return options.folderRows.value_or(sampleFolderRows(folders));
+}
+
 void layOutPrograms(const Layout &layout, const InstallationFolders &folders, const QString &programFolder,
                     const SampleOptions &options)
 {
@@ -87,6 +92,11 @@ void layOutPrograms(const Layout &layout, const InstallationFolders &folders, co
     const QString signets = folders.programs + QStringLiteral("/SIGNETS.MDB");
     if (layout.wanted(signets))
         createSampleDatabase(signets, options.schemaFolder, {signetRows()});
+    // pressolite reads the folder table only when one lies beside it too: the same rows as the
+    // data folder's.
+    const QString dbpath = folders.programs + QLatin1Char('/') + storage::kFolderDatabaseName;
+    if (layout.wanted(dbpath))
+        createSampleDatabase(dbpath, options.schemaFolder, {folderTableRows(sampleRowsOf(folders, options))});
 }
 
 void layOutData(const Layout &layout, const InstallationFolders &folders, const SampleOptions &options)
@@ -95,8 +105,7 @@ void layOutData(const Layout &layout, const InstallationFolders &folders, const 
         return;
     const QString dbpath = folders.data + QLatin1Char('/') + storage::kFolderDatabaseName;
     if (layout.wanted(dbpath))
-        createSampleDatabase(dbpath, options.schemaFolder,
-                             {folderTableRows(options.folderRows.value_or(sampleFolderRows(folders)))});
+        createSampleDatabase(dbpath, options.schemaFolder, {folderTableRows(sampleRowsOf(folders, options))});
     const QString bdloc = folders.data + QStringLiteral("/BDLOC.MDB");
     if (layout.wanted(bdloc))
         createSampleDatabase(bdloc, options.schemaFolder, {});

@@ -13,7 +13,7 @@ namespace tools
 // The folders of a laid-out installation, absolute, without a trailing "/".
 struct InstallationFolders {
     QString root;
-    QString programs;  // the built programs, SIGNETS.MDB and the module stand-ins
+    QString programs;  // the built programs, SIGNETS.MDB, DBPATH.MDB as in data, the module stand-ins
     QString data;      // DBPATH.MDB, BDLOC.MDB, torbprod.ini, one sub-folder per module
     QString databases; // BDTRAD.MDB and the six module databases
     QString templates; // the Word templates

@@ -1,10 +1,12 @@
 // Runs the module compaction of a folder and kills itself with SIGKILL just before one of its
-// file steps, to show what a crash at that moment leaves on disk.
-// Usage: compaction_killed_run <folder> <step>   (steps counted from 0 over the whole run)
+// file steps, to show what a crash at that moment leaves on disk. Without a kill it exits with 0
+// when the run completed, 1 when it stopped.
+// Usage: compaction_killed_run <folder> <step>   (steps counted from 0 over the whole run; -1: none)
 #include "compaction/cycle/CompactionRun.h"
 #include "compaction/cycle/DiskCompactionSteps.h"
 #include "compaction/cycle/FindDatabases.h"
 #include "compaction/cycle/testing/LogOnlyCaller.h"
+#include "storage/Compaction.h"
 
 #include <QApplication>
 #include <csignal>
@@ -14,7 +16,7 @@ using namespace compaction;
 namespace
 {
 
-class KillingSteps : public CompactionSteps
+class KillingSteps : public DiskCompactionSteps
 {
 public:
     explicit KillingSteps(int killAt) : m_remaining(killAt) {}
@@ -22,32 +24,44 @@ public:
     void compact(const QString &source, const QString &workCopy) override
     {
         beforeStep();
-        m_disk.compact(source, workCopy);
+        // Inside the compaction: the copy is written and flushed, not yet named.
+        if (isKillPoint()) {
+            const storage::CompactedCopy copy = storage::compactIntoTemporary(source, workCopy);
+            std::raise(SIGKILL);
+        }
+        DiskCompactionSteps::compact(source, workCopy);
     }
-    void deleteBackup(const QString &backup) override
+    void deleteBackup(const QString &source, const QString &backup) override
     {
         beforeStep();
-        m_disk.deleteBackup(backup);
+        DiskCompactionSteps::deleteBackup(source, backup);
     }
     void keepBackup(const QString &source, const QString &backup) override
     {
         beforeStep();
-        m_disk.keepBackup(source, backup);
+        DiskCompactionSteps::keepBackup(source, backup);
     }
     void replaceSource(const QString &workCopy, const QString &source) override
     {
         beforeStep();
-        m_disk.replaceSource(workCopy, source);
+        DiskCompactionSteps::replaceSource(workCopy, source);
+    }
+
+protected:
+    void removeOldName(const QString &oldName) override
+    {
+        beforeStep();
+        DiskCompactionSteps::removeOldName(oldName);
     }
 
 private:
+    bool isKillPoint() { return m_remaining-- == 0; }
     void beforeStep()
     {
-        if (m_remaining-- == 0)
+        if (isKillPoint())
             std::raise(SIGKILL);
     }
 
-    DiskCompactionSteps m_disk;
     int m_remaining;
 };
 
@@ -62,6 +76,7 @@ int main(int argc, char **argv)
     const QString folder = QString::fromLocal8Bit(argv[1]);
     KillingSteps steps(std::atoi(argv[2]));
     testing::LogOnlyCaller caller;
-    runCompaction(findDatabases(folder, Selection::ModuleDatabases).sources, caller, steps);
-    return 0;
+    const Outcome outcome =
+        runCompaction(findDatabases(folder, Selection::ModuleDatabases).sources, caller, steps);
+    return outcome == Outcome::Completed ? 0 : 1;
 }

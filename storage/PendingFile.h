@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace storage
+{
+
+// A new file written under a temporary name of its own beside its final path and given that
+// path only once it is complete and flushed, never over an existing file. The temporary is
+// created exclusively (O_CREAT | O_EXCL) under a unique name that no pattern of the suite
+// matches, so one left behind by a killed run blocks no later run. Until named, the final path
+// is untouched; the destructor removes the temporary, and only while it is still our file.
+class PendingFile
+{
+public:
+    // finalPath: resolved, in an existing folder. Fails when the temporary cannot be created.
+    explicit PendingFile(const QString &finalPath);
+    PendingFile(const PendingFile &) = delete;
+    PendingFile &operator=(const PendingFile &) = delete;
+    ~PendingFile();
+
+    const QString &temporaryPath() const { return m_temporaryPath; }
+    // Open for reading and writing until the file is named.
+    int descriptor() const { return m_descriptor; }
+
+    // Flushes the contents, renames the temporary to the final path (failing when that name
+    // exists, in any case of letters) and flushes the folder, so the name survives a crash.
+    void name();
+
+private:
+    QString m_finalPath;
+    QString m_temporaryPath;
+    int m_descriptor = -1;
+};
+
+} // namespace storage
