@@ -15,18 +15,18 @@ void syncFolder(const QString &folder)
 {
     const int descriptor = ::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
-        throw fileFailure(QStringLiteral("Cannot open the folder"), folder, errno, pathNotFound);
+        throw fileFailure(QStringLiteral("Impossible d'ouvrir le dossier"), folder, errno, pathNotFound);
     const int result = ::fsync(descriptor);
     const int error = errno;
     ::close(descriptor);
     if (result != 0)
-        throw fileFailure(QStringLiteral("Cannot flush the folder"), folder, error, pathNotFound);
+        throw fileFailure(QStringLiteral("Impossible d'enregistrer sur le disque le dossier"), folder, error, pathNotFound);
 }
 
 void replaceFile(const QString &from, const QString &to)
 {
     if (std::rename(nativePath(from).constData(), nativePath(to).constData()) != 0)
-        throw fileFailure(QStringLiteral("Cannot rename %1 to").arg(from), to, errno);
+        throw fileFailure(QStringLiteral("Impossible de renommer %1 en").arg(from), to, errno);
     syncFolder(parentPath(to, PathSyntax::posix()));
 }
 

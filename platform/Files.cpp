@@ -48,7 +48,7 @@ QStringList listFiles(const QString &folder, const QString &pattern)
     const QString resolved = resolveCase(folder.isEmpty() ? QStringLiteral(".") : folder);
     DIR *dir = ::opendir(nativePath(resolved).constData());
     if (!dir)
-        throw fileFailure(QStringLiteral("Cannot list the folder"), folder, errno, pathNotFound);
+        throw fileFailure(QStringLiteral("Impossible de lire le dossier"), folder, errno, pathNotFound);
     QStringList names;
     while (const dirent *entry = ::readdir(dir)) {
         const QString name = QFile::decodeName(entry->d_name);
@@ -81,7 +81,7 @@ QString fileMatches(const QString &pattern)
 void deleteFile(const QString &path)
 {
     if (::unlink(nativePath(resolveCase(path)).constData()) != 0)
-        throw fileFailure(QStringLiteral("Cannot delete"), path, errno);
+        throw fileFailure(QStringLiteral("Impossible de supprimer"), path, errno);
 }
 
 void renameFile(const QString &from, const QString &to)
@@ -99,40 +99,40 @@ void renameFile(const QString &from, const QString &to)
         }
         error = errno;
     }
-    throw fileFailure(QStringLiteral("Cannot rename %1 to").arg(from), to, error);
+    throw fileFailure(QStringLiteral("Impossible de renommer %1 en").arg(from), to, error);
 }
 
 void linkFile(const QString &existing, const QString &newName)
 {
     if (::link(nativePath(resolveCase(existing)).constData(), nativePath(resolveCase(newName)).constData()) !=
         0)
-        throw fileFailure(QStringLiteral("Cannot link %1 as").arg(existing), newName, errno);
+        throw fileFailure(QStringLiteral("Impossible de donner à %1 le second nom").arg(existing), newName, errno);
 }
 
 void syncFile(const QString &path)
 {
     const int fd = ::open(nativePath(resolveCase(path)).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        throw fileFailure(QStringLiteral("Cannot open"), path, errno);
+        throw fileFailure(QStringLiteral("Impossible d'ouvrir"), path, errno);
     const int result = ::fsync(fd);
     const int error = errno;
     ::close(fd);
     if (result != 0)
-        throw fileFailure(QStringLiteral("Cannot flush"), path, error);
+        throw fileFailure(QStringLiteral("Impossible d'enregistrer sur le disque"), path, error);
 }
 
 QString currentDirectory()
 {
     char buffer[PATH_MAX];
     if (!::getcwd(buffer, sizeof buffer))
-        throw fileFailure(QStringLiteral("Cannot read the current directory"), QString(), errno);
+        throw fileFailure(QStringLiteral("Impossible de lire le dossier courant"), QString(), errno);
     return QFile::decodeName(buffer);
 }
 
 void setCurrentDirectory(const QString &path)
 {
     if (::chdir(nativePath(resolveCase(path)).constData()) != 0)
-        throw fileFailure(QStringLiteral("Cannot change the current directory to"), path, errno,
+        throw fileFailure(QStringLiteral("Impossible de passer au dossier"), path, errno,
                           pathNotFound);
 }
 
@@ -141,7 +141,7 @@ QString programFolder()
     char buffer[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (length < 0)
-        throw fileFailure(QStringLiteral("Cannot find the running program"), QStringLiteral("/proc/self/exe"),
+        throw fileFailure(QStringLiteral("Impossible de trouver le programme en cours"), QStringLiteral("/proc/self/exe"),
                           errno);
     return parentPath(QFile::decodeName(QByteArray(buffer, length)), PathSyntax::posix());
 }

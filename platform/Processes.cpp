@@ -99,7 +99,7 @@ qint64 SystemProcessStarter::start(const QString &program, const QStringList &ar
     const int error = ::posix_spawn(&pid, path.constData(), nullptr, &attributes, argv.data(), environ);
     ::posix_spawnattr_destroy(&attributes);
     if (error != 0)
-        throw fileFailure(QStringLiteral("Cannot start"), program, error);
+        throw fileFailure(QStringLiteral("Impossible de démarrer"), program, error);
     Children::instance().watch(pid);
     return pid;
 }

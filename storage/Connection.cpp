@@ -66,28 +66,55 @@ sqlite3 *rawHandle(const QSqlDatabase &database)
     return *static_cast<sqlite3 *const *>(handle.constData());
 }
 
+sqlite3 *openQtConnection(const QString &name, const QString &resolvedPath, bool readOnly)
+{
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    database.setDatabaseName(databaseUri(resolvedPath, readOnly));
+    database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI") +
+                               (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
+    sqlite3 *handle = database.open() ? rawHandle(database) : nullptr;
+    if (!handle) {
+        const QString reason = database.lastError().text();
+        database = QSqlDatabase();
+        closeQtConnection(name);
+        throw platform::Failure(
+            QStringLiteral("Ouverture de la base '%1' impossible : %2").arg(resolvedPath, reason));
+    }
+    return handle;
+}
+
+// Marks the file in use and has SQLite open it. The two open the path apart: when a file was
+// renamed over it in between (a compaction's swap), SQLite holds a file that the mark is not on,
+// so both are made again. (A file renamed over the path after SQLite's open only costs a retry.)
+template <typename Open, typename Close>
+std::unique_ptr<UseMark> openMarked(const QString &path, const Open &open, const Close &close)
+{
+    constexpr int attempts = 8;
+    for (int attempt = 1;; ++attempt) {
+        auto mark = std::make_unique<UseMark>(path, UseMark::Kind::Shared);
+        open();
+        if (mark->isOn(path))
+            return mark;
+        close();
+        if (attempt == attempts)
+            throw platform::Failure(
+                QStringLiteral("La base de données '%1' est remplacée pendant son ouverture").arg(path),
+                DatabaseInUse);
+    }
+}
+
 } // namespace
 
 Connection::Connection(const QString &resolvedPath, bool readOnly)
-    : m_mark(resolvedPath, UseMark::Kind::Shared), m_path(resolvedPath), m_readOnly(readOnly),
-      m_serial(newSerial())
+    : m_path(resolvedPath), m_readOnly(readOnly), m_serial(newSerial())
 {
     m_connectionName = QStringLiteral("storage-%1").arg(m_serial);
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        database.setDatabaseName(databaseUri(resolvedPath, readOnly));
-        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI") +
-                                   (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
-        if (database.open())
-            m_handle = rawHandle(database);
-        if (!m_handle) {
-            const QString reason = database.lastError().text();
-            database = QSqlDatabase();
+    m_mark = openMarked(
+        resolvedPath, [&] { m_handle = openQtConnection(m_connectionName, resolvedPath, readOnly); },
+        [&] {
             closeQtConnection(m_connectionName);
-            throw platform::Failure(
-                QStringLiteral("Ouverture de la base '%1' impossible : %2").arg(resolvedPath, reason));
-        }
-    }
+            m_handle = nullptr;
+        });
     try {
         installCaseInsensitiveCollation(m_handle);
         sqlite3_busy_handler(m_handle, waitForLock, nullptr);
@@ -165,10 +192,15 @@ void Connection::attach(const QString &path, const QString &schemaName, bool rea
 {
     const QString resolved = existingDatabaseFile(path);
     releaseReads();
-    auto mark = std::make_unique<UseMark>(resolved, UseMark::Kind::Shared);
-    StatementRun attaching(m_handle, QStringLiteral("ATTACH DATABASE ? AS %1").arg(quoted(schemaName)));
-    bindValue(attaching.get(), 1, databaseUri(resolved, readOnly || m_readOnly));
-    attaching.step();
+    auto mark = openMarked(
+        resolved,
+        [&] {
+            StatementRun attaching(m_handle,
+                                   QStringLiteral("ATTACH DATABASE ? AS %1").arg(quoted(schemaName)));
+            bindValue(attaching.get(), 1, databaseUri(resolved, readOnly || m_readOnly));
+            attaching.step();
+        },
+        [&] { detach(schemaName); });
     try {
         requireReadableSchema(m_handle, schemaName, path);
     } catch (...) {

@@ -41,7 +41,8 @@ public:
     void detach(const QString &schemaName);
 
 private:
-    UseMark m_mark;
+    // Declared first, so that the file is unmarked only once SQLite has closed it.
+    std::unique_ptr<UseMark> m_mark;
     QString m_path;
     bool m_readOnly;
     QString m_connectionName;

@@ -66,7 +66,7 @@ PendingFile::~PendingFile()
 void PendingFile::name()
 {
     if (::fsync(m_descriptor) != 0)
-        throw platform::fileFailure(QStringLiteral("Impossible d'écrire sur le disque"), m_temporaryPath, errno);
+        throw platform::fileFailure(QStringLiteral("Impossible d'enregistrer sur le disque"), m_temporaryPath, errno);
     platform::renameFile(m_temporaryPath, m_finalPath);
     ::close(m_descriptor);
     m_descriptor = -1;

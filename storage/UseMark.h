@@ -1,16 +1,15 @@
 #pragma once
 
+#include "storage/OpenFileRegistry.h"
+
 #include <QString>
-#include <sys/types.h>
-#include <utility>
 
 namespace storage
 {
 
 // The advisory mark that a database file is in use: an open-file-description lock on one byte
-// far beyond SQLite's own lock bytes, so the two never meet. Closing any descriptor of a file
-// drops the process's POSIX locks on it, SQLite's included; so descriptors stay open while any
-// mark of this process on the file lives, and are closed only with the last one.
+// far beyond SQLite's own lock bytes, so the two never meet (OpenFileRegistry.h keeps the
+// descriptors).
 class UseMark
 {
 public:
@@ -23,8 +22,12 @@ public:
     UseMark &operator=(const UseMark &) = delete;
     ~UseMark();
 
+    // Whether the path names the marked file still: SQLite opens the path apart from the mark,
+    // and a file renamed over it in between would be open unmarked.
+    bool isOn(const QString &path) const;
+
 private:
-    std::pair<dev_t, ino_t> m_key;
+    marks::FileKey m_key;
     int m_descriptor;
 };
 

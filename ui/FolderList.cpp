@@ -49,7 +49,11 @@ FolderList::FolderList(Form &form, const ControlDesign &design)
     });
     setBackColour(WindowBackground);
     setForeColour(WindowText);
-    m_path = platform::currentDirectory();
+    try {
+        m_path = platform::currentDirectory();
+    } catch (const platform::Failure &) {
+        m_path = QStringLiteral("/"); // a current directory that went away
+    }
     fill();
 }
 

@@ -296,20 +296,14 @@ void FPARSYS::checkLeftBox(ui::TextBox &box, bool (*accepted)(const QString &), 
 
 void FPARSYS::CmdUpdate_Click()
 {
-    const auto trapped = [](const std::function<void()> &step) {
-        try {
-            step();
-        } catch (const platform::Failure &failure) {
-            ui::dialogs().message(failure.description());
-        }
-    };
-    trapped([this] { setFolderOfRow(m_form.FPATH_PATH().text().toUpper()); });
-    trapped([this] {
+    // Each step shows its own failure and the next one runs.
+    reported([this] { setFolderOfRow(m_form.FPATH_PATH().text().toUpper()); });
+    reported([this] {
         if (!DBD_PATH)
             throw objectNotSet();
         DBD_PATH->writeCurrentRow();
     });
-    trapped([this] { m_form.DBG_APPLI().setFocus(); });
+    reported([this] { m_form.DBG_APPLI().setFocus(); });
 }
 
 void FPARSYS::CmdClose_Click()

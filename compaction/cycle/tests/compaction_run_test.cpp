@@ -9,7 +9,9 @@
 #include "ui/testing/ScriptedDialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace compaction;
@@ -146,6 +148,34 @@ TEST_F(CompactionRunTest, DatabaseInUseIsNotCompacted)
         << caller.failureDescription.toStdString();
     EXPECT_EQ(filesOnDisk(), QStringList({"TORBAPRO.BAKMDB", "TORBAPRO.MDB", "TORBCOM.MDB"}));
     EXPECT_EQ(size("TORBCOM.MDB"), before);
+}
+
+TEST_F(CompactionRunTest, DatabaseThatAnotherProcessHoldsOpenStopsTheRunUntouched)
+{
+    makeDatabase(path("TORBAPRO.MDB"), "achats");
+    makeDatabase(path("TORBCOM.MDB"), "commandes");
+    makeDatabase(path("TORBSTOC.MDB"), "stock");
+    QProcess holder;
+    holder.start(DATABASE_HOLDER_PROGRAM, {path("torbcom.mdb")});
+    ASSERT_TRUE(holder.waitForReadyRead(30000)) << holder.readAllStandardError().toStdString();
+    ASSERT_EQ(holder.readLine().trimmed(), "ready");
+    const auto bytes = [this](const QString &name) {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray commandes = bytes("TORBCOM.MDB");
+    const QByteArray stock = bytes("TORBSTOC.MDB");
+
+    EXPECT_EQ(runModules(), Outcome::Stopped);
+
+    EXPECT_TRUE(caller.failureDescription.contains("en cours d'utilisation"))
+        << caller.failureDescription.toStdString();
+    EXPECT_EQ(filesOnDisk(), QStringList({"TORBAPRO.BAKMDB", "TORBAPRO.MDB", "TORBCOM.MDB", "TORBSTOC.MDB"}));
+    EXPECT_EQ(bytes("TORBCOM.MDB"), commandes);
+    EXPECT_EQ(bytes("TORBSTOC.MDB"), stock);
+    holder.closeWriteChannel();
+    EXPECT_TRUE(holder.waitForFinished(30000));
+    EXPECT_EQ(holder.exitCode(), 0);
 }
 
 TEST_F(CompactionRunTest, MdbInTheFolderNameSendsTheWorkCopyElsewhere)
