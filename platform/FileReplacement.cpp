@@ -20,7 +20,8 @@ void syncFolder(const QString &folder)
     const int error = errno;
     ::close(descriptor);
     if (result != 0)
-        throw fileFailure(QStringLiteral("Impossible d'enregistrer sur le disque le dossier"), folder, error, pathNotFound);
+        throw fileFailure(QStringLiteral("Impossible d'enregistrer sur le disque le dossier"), folder, error,
+                          pathNotFound);
 }
 
 void replaceFile(const QString &from, const QString &to)

@@ -106,7 +106,8 @@ void linkFile(const QString &existing, const QString &newName)
 {
     if (::link(nativePath(resolveCase(existing)).constData(), nativePath(resolveCase(newName)).constData()) !=
         0)
-        throw fileFailure(QStringLiteral("Impossible de donner à %1 le second nom").arg(existing), newName, errno);
+        throw fileFailure(QStringLiteral("Impossible de donner à %1 le second nom").arg(existing), newName,
+                          errno);
 }
 
 void syncFile(const QString &path)
@@ -132,8 +133,7 @@ QString currentDirectory()
 void setCurrentDirectory(const QString &path)
 {
     if (::chdir(nativePath(resolveCase(path)).constData()) != 0)
-        throw fileFailure(QStringLiteral("Impossible de passer au dossier"), path, errno,
-                          pathNotFound);
+        throw fileFailure(QStringLiteral("Impossible de passer au dossier"), path, errno, pathNotFound);
 }
 
 QString programFolder()
@@ -141,8 +141,8 @@ QString programFolder()
     char buffer[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (length < 0)
-        throw fileFailure(QStringLiteral("Impossible de trouver le programme en cours"), QStringLiteral("/proc/self/exe"),
-                          errno);
+        throw fileFailure(QStringLiteral("Impossible de trouver le programme en cours"),
+                          QStringLiteral("/proc/self/exe"), errno);
     return parentPath(QFile::decodeName(QByteArray(buffer, length)), PathSyntax::posix());
 }
 

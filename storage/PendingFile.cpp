@@ -31,8 +31,9 @@ bool sameFile(int descriptor, const QString &path)
 {
     struct stat opened;
     struct stat named;
-    return ::fstat(descriptor, &opened) == 0 && ::lstat(platform::nativePath(path).constData(), &named) == 0 &&
-           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+    return ::fstat(descriptor, &opened) == 0 &&
+           ::lstat(platform::nativePath(path).constData(), &named) == 0 && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino;
 }
 
 } // namespace
@@ -66,7 +67,8 @@ PendingFile::~PendingFile()
 void PendingFile::name()
 {
     if (::fsync(m_descriptor) != 0)
-        throw platform::fileFailure(QStringLiteral("Impossible d'enregistrer sur le disque"), m_temporaryPath, errno);
+        throw platform::fileFailure(QStringLiteral("Impossible d'enregistrer sur le disque"), m_temporaryPath,
+                                    errno);
     platform::renameFile(m_temporaryPath, m_finalPath);
     ::close(m_descriptor);
     m_descriptor = -1;

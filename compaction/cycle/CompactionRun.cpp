@@ -16,7 +16,7 @@ void putLineOnTop(CycleCaller &caller, const QString &line)
     caller.setStatusLog(withLineOnTop(caller.statusLog(), line));
 }
 
-// The swap after a good compaction. A backup that cannot be deleted makes the link fail, so the
+// The swap after a good compaction. An old backup that cannot be deleted makes the new one fail, so the
 // source stays as it was beside its work copy; no failure here reaches the user.
 void swapInWorkCopy(CompactionSteps &steps, const QString &source, const QString &workCopy,
                     const QString &backup)
@@ -24,7 +24,7 @@ void swapInWorkCopy(CompactionSteps &steps, const QString &source, const QString
     try {
         steps.deleteBackup(source, backup);
     } catch (const platform::Failure &) {
-        // no backup yet, or one that stays: the link below tells
+        // no backup yet, or one that stays: keeping the backup below tells
     }
     try {
         steps.keepBackup(source, backup);

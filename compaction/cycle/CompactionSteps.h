@@ -22,7 +22,8 @@ public:
     // Deletes the backup of the source, with any other name that it has under a spelling of the
     // source's name.
     virtual void deleteBackup(const QString &source, const QString &backup) = 0;
-    // A second name for the source; fails when the backup still exists.
+    // The backup of the source, complete under its name (a second name of the source, or a flushed
+    // copy where the file system has no hard links); fails when the backup still exists.
     virtual void keepBackup(const QString &source, const QString &backup) = 0;
     // Puts the work copy in the source's place in one step, under the source's own name.
     virtual void replaceSource(const QString &workCopy, const QString &source) = 0;

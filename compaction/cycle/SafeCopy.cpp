@@ -44,7 +44,8 @@ void writeAll(int descriptor, const char *bytes, size_t size, const QString &pat
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            throw platform::fileFailure(QStringLiteral("Impossible d'écrire"), path, written < 0 ? errno : ENOSPC);
+            throw platform::fileFailure(QStringLiteral("Impossible d'écrire"), path,
+                                        written < 0 ? errno : ENOSPC);
         bytes += written;
         size -= size_t(written);
     }

@@ -1,9 +1,12 @@
 #include "platform/Failure.h"
+#include "platform/FileReplacement.h"
 #include "platform/Files.h"
+#include "platform/Processes.h"
 
 #include "support/TemporaryFolder.h"
 
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -193,4 +196,43 @@ TEST(Files, TypeTests)
     EXPECT_TRUE(platform::isFolder(root.path(QStringLiteral("DIR"))));
     EXPECT_FALSE(platform::isFolder(root.path(QStringLiteral("dir/file"))));
     EXPECT_FALSE(platform::isOrdinaryFile(root.path(QStringLiteral("none"))));
+}
+
+// Users read these descriptions in message boxes.
+TEST(Files, FailuresAreDescribedInFrenchWithThePath)
+{
+    TemporaryFolder root;
+    const QString missing = root.path(QStringLiteral("absent"));
+    struct Case {
+        std::function<void()> operation;
+        QString description;
+        int number;
+    };
+    const Case cases[] = {
+        {[&] { platform::listFiles(missing, QStringLiteral("*")); },
+         "Impossible de lire le dossier " + missing, 76},
+        {[&] { platform::deleteFile(missing); }, "Impossible de supprimer " + missing, 53},
+        {[&] { platform::renameFile(missing, missing + "2"); },
+         "Impossible de renommer " + missing + " en " + missing + "2", 53},
+        {[&] { platform::linkFile(missing, missing + "2"); },
+         "Impossible de donner à " + missing + " le second nom " + missing + "2", 53},
+        {[&] { platform::syncFile(missing); }, "Impossible d'ouvrir " + missing, 53},
+        {[&] { platform::setCurrentDirectory(missing); }, "Impossible de passer au dossier " + missing, 76},
+        {[&] { platform::replaceFile(missing, missing + "2"); },
+         "Impossible de renommer " + missing + " en " + missing + "2", 53},
+        {[&] { platform::syncFolder(missing); }, "Impossible d'ouvrir le dossier " + missing, 76},
+        {[&] { platform::SystemProcessStarter().start(missing, {}); }, "Impossible de démarrer " + missing,
+         53},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.description.toStdString());
+        try {
+            c.operation();
+            ADD_FAILURE() << "no failure";
+        } catch (const platform::Failure &failure) {
+            EXPECT_TRUE(failure.description().startsWith(c.description + ": "))
+                << failure.description().toStdString();
+            EXPECT_EQ(failure.number(), c.number);
+        }
+    }
 }

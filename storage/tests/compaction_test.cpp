@@ -78,8 +78,9 @@ TEST_F(CompactionTest, CopyGetsTheTargetNameOnlyWhenNamed)
     EXPECT_FALSE(QFileInfo::exists(target));
     EXPECT_EQ(QFileInfo(copy->temporaryPath()).path(), folder.path());
     EXPECT_FALSE(copy->temporaryPath().endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive));
-    EXPECT_EQ(Database::open(copy->temporaryPath()).openQuery(QStringLiteral("SELECT count(*) FROM T")).value(0),
-              3);
+    EXPECT_EQ(
+        Database::open(copy->temporaryPath()).openQuery(QStringLiteral("SELECT count(*) FROM T")).value(0),
+        3);
     EXPECT_TRUE(storage::isInUse(source));
     std::move(*copy).nameAsTarget().release();
     copy.reset();
@@ -91,7 +92,8 @@ TEST_F(CompactionTest, CopyGetsTheTargetNameOnlyWhenNamed)
 // removed, and only our own temporary goes.
 TEST_F(CompactionTest, TargetCreatedMeanwhileIsLeftAloneAndOurCopyRemoved)
 {
-    for (const QString &otherName : {QStringLiteral("TORBSTOC_NEW.MDB"), QStringLiteral("torbstoc_new.mdb")}) {
+    for (const QString &otherName :
+         {QStringLiteral("TORBSTOC_NEW.MDB"), QStringLiteral("torbstoc_new.mdb")}) {
         SCOPED_TRACE(otherName.toStdString());
         std::optional<storage::CompactedCopy> copy = storage::compactIntoTemporary(source, target);
         storage_testing::writeFile(folder.file(otherName), "other program");

@@ -59,8 +59,8 @@ protected:
     Outcome run(CompactionSteps &steps)
     {
         compaction::testing::LogOnlyCaller caller;
-        const Outcome outcome =
-            runCompaction(findDatabases(m_temp.path() + "/", Selection::ModuleDatabases).sources, caller, steps);
+        const Outcome outcome = runCompaction(
+            findDatabases(m_temp.path() + "/", Selection::ModuleDatabases).sources, caller, steps);
         m_log = caller.statusLog();
         return outcome;
     }
