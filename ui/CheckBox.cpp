@@ -1,12 +1,13 @@
 #include "ui/CheckBox.h"
 
-#include <QCheckBox>
+#include "ui/WrappingButton.h"
 
 namespace ui
 {
 
 CheckBox::CheckBox(Form &form, const ControlDesign &design)
-    : ButtonControl(form, design, ControlKind::CheckBox, new QCheckBox(parentWidget(form, design)))
+    : ButtonControl(form, design, ControlKind::CheckBox,
+                    new WrappingButton<QCheckBox>(parentWidget(form, design)))
 {
     QObject::connect(box(), &QCheckBox::stateChanged, context(), [this] { raise(onClick); });
 }

@@ -1,26 +1,19 @@
 #include "ui/ColourDialog.h"
 
+#include "ui/InstalledService.h"
 #include "ui/QtColourDialog.h"
 
 namespace ui
 {
 
-namespace
-{
-ColourDialog *installed = nullptr;
-}
-
 ColourDialog &colourDialog()
 {
-    static QtColourDialog qtDialog;
-    return installed ? *installed : qtDialog;
+    return InstalledService<ColourDialog>::current<QtColourDialog>();
 }
 
 ColourDialog *installColourDialog(ColourDialog *dialog)
 {
-    ColourDialog *previous = installed;
-    installed = dialog;
-    return previous;
+    return InstalledService<ColourDialog>::install(dialog);
 }
 
 } // namespace ui

@@ -9,6 +9,9 @@ namespace ui
 
 class Control;
 
+// Scroll bars a multi-line text box shows; one with a horizontal bar does not wrap its lines.
+enum class ScrollBars { None, Horizontal, Vertical, Both };
+
 // One row of a form's design table, given to Form::add, for example
 //   form.add<ThreeDButton>({"CMD_Prix", {0, 60, 2355, 795}, "Devis", 0});
 //   form.add<TextBox>(ControlDesign("CTX_PROD", {1770, 180, 2055, 375}).inside(frame));
@@ -39,10 +42,11 @@ struct ControlDesign {
         visible = false;
         return *this;
     }
-    // Text boxes only: several lines with a vertical scroll bar.
-    ControlDesign &severalLines()
+    // Text boxes only: several lines, with a vertical scroll bar unless told otherwise.
+    ControlDesign &severalLines(ScrollBars bars = ScrollBars::Vertical)
     {
         multiLine = true;
+        scrollBars = bars;
         return *this;
     }
 
@@ -54,6 +58,7 @@ struct ControlDesign {
     int index = -1;               // -1 for a plain control
     Control *container = nullptr; // the form when null
     bool multiLine = false;
+    ScrollBars scrollBars = ScrollBars::None;
     bool visible = true;
 };
 

@@ -6,6 +6,7 @@
 #include "ui/Program.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -43,10 +44,13 @@ bool ControlEventRelay::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::MouseButtonRelease: {
-        // Buttons report their clicks themselves; other kinds click on a left release inside them.
+        // Buttons and combo boxes report their clicks themselves (a combo's only on a choice); other
+        // kinds click on a left release inside them.
         const auto *mouse = static_cast<QMouseEvent *>(event);
         auto *widget = static_cast<QWidget *>(watched);
-        if (!qobject_cast<QAbstractButton *>(watched) && mouse->button() == Qt::LeftButton &&
+        const bool reportsItsClicks =
+            qobject_cast<QAbstractButton *>(watched) || qobject_cast<QComboBox *>(watched);
+        if (!reportsItsClicks && mouse->button() == Qt::LeftButton &&
             widget->rect().contains(mouse->position().toPoint()))
             m_control.raise(m_control.onClick);
         break;

@@ -1,5 +1,6 @@
 #include "ui/Dialogs.h"
 
+#include "ui/InstalledService.h"
 #include "ui/QtDialogs.h"
 
 #include <QCoreApplication>
@@ -7,22 +8,14 @@
 namespace ui
 {
 
-namespace
-{
-Dialogs *installed = nullptr;
-}
-
 Dialogs &dialogs()
 {
-    static QtDialogs qtDialogs;
-    return installed ? *installed : qtDialogs;
+    return InstalledService<Dialogs>::current<QtDialogs>();
 }
 
 Dialogs *installDialogs(Dialogs *dialogs)
 {
-    Dialogs *previous = installed;
-    installed = dialogs;
-    return previous;
+    return InstalledService<Dialogs>::install(dialogs);
 }
 
 QString programTitle()

@@ -1,12 +1,13 @@
 #include "ui/OptionButton.h"
 
-#include <QRadioButton>
+#include "ui/WrappingButton.h"
 
 namespace ui
 {
 
 OptionButton::OptionButton(Form &form, const ControlDesign &design)
-    : ButtonControl(form, design, ControlKind::OptionButton, new QRadioButton(parentWidget(form, design)))
+    : ButtonControl(form, design, ControlKind::OptionButton,
+                    new WrappingButton<QRadioButton>(parentWidget(form, design)))
 {
     QObject::connect(button(), &QAbstractButton::toggled, context(), [this](bool on) {
         if (on)
@@ -21,7 +22,13 @@ bool OptionButton::value() const
 
 void OptionButton::setValue(bool value)
 {
-    button()->setChecked(value);
+    // Qt keeps one option of a group selected; clearing the selected one must leave the group empty.
+    QAbstractButton *option = button();
+    const bool exclusive = option->autoExclusive();
+    if (!value)
+        option->setAutoExclusive(false);
+    option->setChecked(value);
+    option->setAutoExclusive(exclusive);
 }
 
 } // namespace ui

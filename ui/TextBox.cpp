@@ -8,18 +8,24 @@ namespace ui
 
 namespace
 {
-QWidget *makeEditor(QWidget *parent, bool multiLine)
+QWidget *makeEditor(QWidget *parent, const ControlDesign &design)
 {
-    if (!multiLine)
+    if (!design.multiLine)
         return new QLineEdit(parent);
     auto *editor = new QPlainTextEdit(parent);
-    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const bool vertical = design.scrollBars == ScrollBars::Vertical || design.scrollBars == ScrollBars::Both;
+    const bool horizontal =
+        design.scrollBars == ScrollBars::Horizontal || design.scrollBars == ScrollBars::Both;
+    editor->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    editor->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (horizontal)
+        editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     return editor;
 }
 } // namespace
 
 TextBox::TextBox(Form &form, const ControlDesign &design)
-    : Control(form, design, ControlKind::TextBox, makeEditor(parentWidget(form, design), design.multiLine))
+    : Control(form, design, ControlKind::TextBox, makeEditor(parentWidget(form, design), design))
 {
     m_line = qobject_cast<QLineEdit *>(widget());
     m_plain = qobject_cast<QPlainTextEdit *>(widget());
@@ -60,8 +66,14 @@ void TextBox::setMaxLength(int maxLength)
 void TextBox::setPasswordChar(QChar passwordChar)
 {
     m_passwordChar = passwordChar;
-    if (m_line)
-        m_line->setEchoMode(passwordChar.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    if (!m_line)
+        return;
+    m_line->setEchoMode(passwordChar.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    // The platform's own mask is a dot; the box shows the character it was given.
+    m_line->setStyleSheet(
+        passwordChar.isNull()
+            ? QString()
+            : QStringLiteral("QLineEdit { lineedit-password-character: %1 }").arg(passwordChar.unicode()));
 }
 
 void TextBox::showLocked()

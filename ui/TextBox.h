@@ -9,7 +9,7 @@ class QPlainTextEdit;
 namespace ui
 {
 
-// One line (QLineEdit) or, when designed multi-line, several lines with a vertical scroll bar.
+// One line (QLineEdit) or, when designed multi-line, several lines with the scroll bars designed.
 class TextBox : public Control
 {
 public:

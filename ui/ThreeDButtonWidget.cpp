@@ -1,6 +1,7 @@
 #include "ui/ThreeDButtonWidget.h"
 
 #include "ui/ThreeDButton.h"
+#include "ui/ThreeDButtonLayout.h"
 #include "ui/ThreeDCaption.h"
 
 #include <QPainter>
@@ -28,15 +29,14 @@ void ThreeDButtonWidget::paintEvent(QPaintEvent *)
     const QPixmap &picture = m_button.picture();
     const int pictureHeight =
         picture.isNull() ? 0 : picture.height() / std::max(1.0, picture.devicePixelRatio());
-    const int gap = picture.isNull() ? 0 : 2;
-    const int contentHeight = pictureHeight + gap + lineHeight * static_cast<int>(lines.size());
+    const int lineCount = static_cast<int>(lines.size());
     const int shift = isDown() ? 1 : 0;
-    int top = (height() - contentHeight) / 2 + shift;
+    int top = threeDContentTop(height(), pictureHeight, lineCount, lineHeight) + shift;
 
     if (!picture.isNull()) {
         const int pictureWidth = picture.width() / std::max(1.0, picture.devicePixelRatio());
         painter.drawPixmap((width() - pictureWidth) / 2 + shift, top, picture);
-        top += pictureHeight + gap;
+        top += pictureHeight + ThreeDPictureGap;
     }
 
     const int offset = m_button.threeDTextOffset();

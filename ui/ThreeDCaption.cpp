@@ -7,6 +7,8 @@ QStringList threeDCaptionLines(const QString &caption)
 {
     const QString text = caption.trimmed();
     QStringList lines;
+    if (text.isEmpty())
+        return lines; // a picture-only button draws no text line
     qsizetype lineStart = 0;
     for (qsizetype i = 0; i < text.size();) {
         if (text.at(i) != u' ') {

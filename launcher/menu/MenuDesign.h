@@ -10,7 +10,7 @@
 namespace menu
 {
 
-// MENUPROD as designed: pure data, turned into a window by MenuWindow. Places and sizes in twips,
+// MENUPROD as designed: pure data, turned into a window by MenuForm. Places and sizes in twips,
 // colours in the platform's colour numbers (red in the lowest byte).
 
 struct WindowDesign {

@@ -1,7 +1,5 @@
 #include "launcher/menu/ModuleTable.h"
 
-#include "platform/Failure.h"
-
 namespace menu
 {
 
@@ -17,35 +15,26 @@ const std::array<ModuleRow, 9> &moduleTable()
 {
     // The composer's message spells "Lupardo.exe": file names ignore case, so it names the same file.
     static const std::array<ModuleRow, 9> rows{{
-        {"Cmd_Stoc", "Lance_Stoc", 1, "torbstoc", "torbstoc/zlv0.exe", "torbstoc/zlv0.exe introuvable",
+        {"Cmd_Stoc", 1, "torbstoc", "torbstoc/zlv0.exe", "torbstoc/zlv0.exe introuvable",
          FailureWording::Translated},
-        {"Cmd_Com", "Lance_Com", 2, "torbcom", "torbcom/torbcom.exe", "torbcom/torbcom.exe introuvable",
+        {"Cmd_Com", 2, "torbcom", "torbcom/torbcom.exe", "torbcom/torbcom.exe introuvable",
          FailureWording::Translated},
-        {"Cmd_Plan", "Lance_Plan", 3, "torbplan", "torbplan/torbplan.exe",
-         "torbplan/torbplan.exe introuvable", FailureWording::Translated},
-        {"CMD_Prix", "Lance_Prix", 4, "torbprix", "torbprix/torbprix.exe",
-         "torbprix/torbprix.exe introuvable", FailureWording::Translated},
-        {"Cmd_Apro", "Lance_Apro", 5, "torbapro", "torbapro/torbapro.exe",
-         "torbapro/torbapro.exe introuvable", FailureWording::Untranslated},
-        {"Cmd_Tmps", "Lance_Tmps", 6, "torbtmps", "torbtmps/torbtmps.exe",
-         "torbtmps/torbtmps.exe introuvable", FailureWording::Translated},
-        {"CMD_Veh", "Lance_Veh", 10, "torbveh", "torbveh/torbveh.exe", "torbveh/torbveh.exe introuvable",
+        {"Cmd_Plan", 3, "torbplan", "torbplan/torbplan.exe", "torbplan/torbplan.exe introuvable",
          FailureWording::Translated},
-        {"Cmd_Sarvelt", "Lance_Sarvelt", 11, "sarvelt", "sarvelt/sarvelt.exe",
-         "sarvelt/sarvelt.exe introuvable", FailureWording::PathAsIs},
-        {"Cmd_Nomenc", "Lance_Nomenc", 12, "Lupardo", "Lupardo/lupardo.exe",
-         "Lupardo/Lupardo.exe introuvable", FailureWording::Translated},
+        {"CMD_Prix", 4, "torbprix", "torbprix/torbprix.exe", "torbprix/torbprix.exe introuvable",
+         FailureWording::Translated},
+        {"Cmd_Apro", 5, "torbapro", "torbapro/torbapro.exe", "torbapro/torbapro.exe introuvable",
+         FailureWording::Untranslated},
+        {"Cmd_Tmps", 6, "torbtmps", "torbtmps/torbtmps.exe", "torbtmps/torbtmps.exe introuvable",
+         FailureWording::Translated},
+        {"CMD_Veh", 10, "torbveh", "torbveh/torbveh.exe", "torbveh/torbveh.exe introuvable",
+         FailureWording::Translated},
+        {"Cmd_Sarvelt", 11, "sarvelt", "sarvelt/sarvelt.exe", "sarvelt/sarvelt.exe introuvable",
+         FailureWording::PathAsIs},
+        {"Cmd_Nomenc", 12, "Lupardo", "Lupardo/lupardo.exe", "Lupardo/Lupardo.exe introuvable",
+         FailureWording::Translated},
     }};
     return rows;
-}
-
-const ModuleRow &moduleForButton(const QString &button)
-{
-    for (const ModuleRow &row : moduleTable()) {
-        if (row.button == button)
-            return row;
-    }
-    throw platform::Failure(QStringLiteral("No module behind the button %1").arg(button));
 }
 
 QString launchFailureMessage(const ModuleRow &row, const QString &programFolder, const Translate &trad)

@@ -14,11 +14,11 @@ enum class FailureWording {
     Untranslated, // nothing through TRAD
 };
 
-// One business module the menu starts: its button, its slot of the task table, its sub-folder (working
-// folder under the data folder, program place under the program folder) and its failure text.
+// One business module the menu starts (its launcher Lance_Stoc, Lance_Com...): its button, its slot
+// of the task table, its sub-folder (working folder under the data folder, program place under the
+// program folder) and its failure text.
 struct ModuleRow {
     QString button;
-    QString launcher;
     int slot;
     QString folder;
     QString program; // relative to the program folder
@@ -29,9 +29,6 @@ struct ModuleRow {
 using Translate = std::function<QString(const QString &)>;
 
 const std::array<ModuleRow, 9> &moduleTable();
-
-// The row of a module button; throws platform::Failure for a name that is no module button.
-const ModuleRow &moduleForButton(const QString &button);
 
 // "Programme " + program folder + the row's text, each piece translated as the row says.
 QString launchFailureMessage(const ModuleRow &row, const QString &programFolder, const Translate &trad);

@@ -84,6 +84,8 @@ void Traduction::translateControl(ui::Control &control)
         });
         break;
     case ui::ControlKind::Grid: {
+        // ui::Grid draws every column and header in the control's font, which the font steps above
+        // already set: no per-column font to set again. An empty header is looked up like any other.
         auto &grid = static_cast<ui::Grid &>(control);
         const int columns = grid.maxCols();
         for (int column = 1; column <= columns; ++column)

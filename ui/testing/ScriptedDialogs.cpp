@@ -57,18 +57,18 @@ QStringList ScriptedDialogs::texts() const
     return texts;
 }
 
-std::optional<ScriptedDialogs::Expected> ScriptedDialogs::next(Kind kind, const QString &text)
+ScriptedDialogs::Expected ScriptedDialogs::next(Kind kind, const QString &text)
 {
     if (m_expected.empty()) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << " : " << text.toStdString();
-        return std::nullopt;
+        throw UnexpectedDialog();
     }
     Expected expected = m_expected.front();
     m_expected.pop_front();
     if (expected.kind != kind) {
-        ADD_FAILURE() << "expected a " << kindName(expected.kind) << ", got a " << kindName(kind) << " : "
+        ADD_FAILURE() << "expected " << kindName(expected.kind) << ", got " << kindName(kind) << " : "
                       << text.toStdString();
-        return std::nullopt;
+        throw UnexpectedDialog();
     }
     if (expected.text && *expected.text != text)
         ADD_FAILURE() << kindName(kind) << " shows \"" << text.toStdString() << "\", expected \""
@@ -79,18 +79,12 @@ std::optional<ScriptedDialogs::Expected> ScriptedDialogs::next(Kind kind, const 
 Answer ScriptedDialogs::message(const QString &text, MessageButtons buttons, const QString &title)
 {
     m_shown.push_back({Kind::Message, text, titleOrProgramTitle(title), buttons, QString()});
-    const auto expected = next(Kind::Message, text);
-    // An unexpected box gets the answer that ends it most harmlessly.
-    const Answer refusal = buttons == MessageButtons::YesNo      ? Answer::No
-                           : buttons == MessageButtons::OkCancel ? Answer::Cancel
-                                                                 : Answer::Ok;
-    if (!expected)
-        return refusal;
-    if (!buttonsGive(buttons, expected->answer)) {
+    const Expected expected = next(Kind::Message, text);
+    if (!buttonsGive(buttons, expected.answer)) {
         ADD_FAILURE() << "message box \"" << text.toStdString() << "\" cannot give the scripted answer";
-        return refusal;
+        throw UnexpectedDialog();
     }
-    return expected->answer;
+    return expected.answer;
 }
 
 std::optional<QString> ScriptedDialogs::input(const QString &prompt, const QString &title,
@@ -98,8 +92,7 @@ std::optional<QString> ScriptedDialogs::input(const QString &prompt, const QStri
 {
     m_shown.push_back(
         {Kind::Input, prompt, titleOrProgramTitle(title), MessageButtons::OkCancel, defaultText});
-    const auto expected = next(Kind::Input, prompt);
-    return expected ? expected->input : std::nullopt;
+    return next(Kind::Input, prompt).input;
 }
 
 void ScriptedDialogs::setMousePointer(MousePointer pointer)

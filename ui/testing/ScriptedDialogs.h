@@ -9,9 +9,15 @@
 namespace ui::testing
 {
 
+// Thrown at a box the script cannot answer, after the failure is recorded: the code under test must
+// not carry on with a made-up answer (a question asked until answered would never end). It is no
+// std::exception, so that no error handler of the code under test takes it for its own.
+struct UnexpectedDialog {
+};
+
 // Dialogs for tests: installed while it lives, it records every box shown and answers from a queue
-// of expected boxes. A box nobody expected, an answer its buttons cannot give, or an expected box
-// never shown fails the running test.
+// of expected boxes. A box nobody expected, or one whose buttons cannot give the scripted answer,
+// fails the running test and throws UnexpectedDialog; an expected box never shown fails it too.
 class ScriptedDialogs : public Dialogs
 {
 public:
@@ -50,7 +56,7 @@ private:
         std::optional<QString> input;
         std::optional<QString> text;
     };
-    std::optional<Expected> next(Kind kind, const QString &text);
+    Expected next(Kind kind, const QString &text);
 
     Dialogs *m_previous;
     std::deque<Expected> m_expected;

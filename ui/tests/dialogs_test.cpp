@@ -45,13 +45,32 @@ TEST(ScriptedDialogs, AnswersFromItsQueueAndRecordsWhatWasShown)
 
 TEST(ScriptedDialogs, FailsTheTestOnABoxItDidNotExpect)
 {
+    using ui::testing::UnexpectedDialog;
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedDialogs scripted;
-            EXPECT_EQ(ui::dialogs().message(QStringLiteral("Surprise"), MessageButtons::OkCancel),
-                      Answer::Cancel);
+            EXPECT_THROW(ui::dialogs().message(QStringLiteral("Surprise"), MessageButtons::OkCancel),
+                         UnexpectedDialog);
         },
         "unexpected message box : Surprise");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            // A question asked again until it is answered ends at the first unexpected ask.
+            ScriptedDialogs scripted;
+            scripted.expectInput(QStringLiteral("3"));
+            EXPECT_THROW(while (ui::dialogs().input(QStringLiteral("Choix de la langue (1 ou 2)")) !=
+                                QStringLiteral("1")){},
+                         UnexpectedDialog);
+            EXPECT_EQ(scripted.shown().size(), 2u);
+        },
+        "unexpected input box : Choix de la langue (1 ou 2)");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedDialogs scripted;
+            scripted.expectMessage();
+            EXPECT_THROW(ui::dialogs().input(QStringLiteral("Argument")), UnexpectedDialog);
+        },
+        "expected message box, got input box");
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedDialogs scripted;
@@ -63,7 +82,7 @@ TEST(ScriptedDialogs, FailsTheTestOnABoxItDidNotExpect)
         {
             ScriptedDialogs scripted;
             scripted.expectMessage(Answer::Yes);
-            EXPECT_EQ(ui::dialogs().message(QStringLiteral("OK seulement")), Answer::Ok);
+            EXPECT_THROW(ui::dialogs().message(QStringLiteral("OK seulement")), UnexpectedDialog);
         },
         "cannot give the scripted answer");
     EXPECT_NONFATAL_FAILURE(

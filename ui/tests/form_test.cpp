@@ -5,8 +5,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -88,6 +92,43 @@ TEST(Form, TextBoxKeepsItsLinesAndLock)
     EXPECT_EQ(single.text(), "c:/torbmdb/");
     single.setMaxLength(1);
     EXPECT_EQ(single.text(), "c");
+}
+
+TEST(Form, MultiLineTextBoxShowsTheScrollBarsDesigned)
+{
+    ui::Form form(QStringLiteral("F"));
+    const struct {
+        std::optional<ui::ScrollBars> bars; // nullopt: as designed without saying
+        Qt::ScrollBarPolicy vertical, horizontal;
+        QPlainTextEdit::LineWrapMode wrap;
+    } cases[] = {
+        {std::nullopt, Qt::ScrollBarAlwaysOn, Qt::ScrollBarAlwaysOff, QPlainTextEdit::WidgetWidth},
+        {ui::ScrollBars::None, Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOff, QPlainTextEdit::WidgetWidth},
+        {ui::ScrollBars::Horizontal, Qt::ScrollBarAlwaysOff, Qt::ScrollBarAlwaysOn, QPlainTextEdit::NoWrap},
+        {ui::ScrollBars::Both, Qt::ScrollBarAlwaysOn, Qt::ScrollBarAlwaysOn, QPlainTextEdit::NoWrap},
+    };
+    int element = 0;
+    for (const auto &c : cases) {
+        ui::ControlDesign design = ui::ControlDesign("CTX", {0, 0, 2000, 600}).element(element++);
+        auto &box = form.add<ui::TextBox>(c.bars ? design.severalLines(*c.bars) : design.severalLines());
+        const auto *editor = static_cast<QPlainTextEdit *>(box.widget());
+        EXPECT_EQ(editor->verticalScrollBarPolicy(), c.vertical) << element;
+        EXPECT_EQ(editor->horizontalScrollBarPolicy(), c.horizontal) << element;
+        EXPECT_EQ(editor->lineWrapMode(), c.wrap) << element;
+    }
+}
+
+TEST(Form, PasswordBoxMasksWithItsOwnCharacter)
+{
+    ui::Form form(QStringLiteral("F"));
+    auto &password = form.add<ui::TextBox>({"CTX_MDP_PSWD", {5700, 30, 1425, 330}});
+    password.setPasswordChar(u'*');
+    password.setText(QStringLiteral("abc"));
+    const auto *line = static_cast<QLineEdit *>(password.widget());
+    EXPECT_EQ(line->displayText(), "***");
+    EXPECT_EQ(password.text(), "abc");
+    password.setPasswordChar(QChar());
+    EXPECT_EQ(line->displayText(), "abc");
 }
 
 TEST(Form, LineMovesBothEnds)
@@ -292,6 +333,53 @@ TEST(Form, CheckAndOptionButtonsClickWhenTheirValueChanges)
     EXPECT_FALSE(first.value());
     EXPECT_TRUE(second.value());
     EXPECT_EQ(second.text(), "2");
+
+    second.setValue(false); // clears the set; no option becomes selected, none clicks
+    EXPECT_FALSE(first.value());
+    EXPECT_FALSE(second.value());
+    EXPECT_EQ(clicks.size(), 4);
+    first.click();
+    EXPECT_TRUE(first.value());
+}
+
+// Height from the first to the last row of the image holding text-coloured pixels right of left.
+int textHeight(const QImage &image, int left)
+{
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = left; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 96) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+    return first < 0 ? 0 : last - first + 1;
+}
+
+TEST(Form, CaptionsStayWithinTheirPlace)
+{
+    ui::Form form(QStringLiteral("FPressolite"));
+    auto &label = form.add<ui::Label>({"Label1", {60, 60, 1995, 255}, "Chemin bases de données"});
+    auto &all =
+        form.add<ui::CheckBox>({"CHK_TousMDB", {3660, 3240, 1875, 435}, "Toutes les bases Access trouvées"});
+    all.setBackColour(ui::rgb(255, 255, 255));
+    all.setForeColour(0);
+
+    // The design font keeps the widths the captions were laid out for.
+    EXPECT_LE(QFontMetrics(label.widget()->font()).horizontalAdvance(label.text()), label.widget()->width());
+
+    // A check box caption too long for one line takes a second one and clicks anywhere on it.
+    QWidget *box = all.widget();
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect contents = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+    const int lineHeight = QFontMetrics(box->font()).height();
+    EXPECT_GT(textHeight(box->grab().toImage(), contents.left()), lineHeight);
+    form.show();
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() - 4));
+    EXPECT_EQ(all.value(), 1);
+    form.discard();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ui/ListBox.h"
 #include "ui/tests/QtPrinters.h"
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -61,6 +62,16 @@ TEST_F(ListControls, ClearingTheListChoosesNothingAndRaisesNoClick)
     EXPECT_EQ(list.listCount(), 0);
     EXPECT_TRUE(list.text().isEmpty());
     EXPECT_EQ(clicks, QStringList({"list Mu"}));
+}
+
+TEST_F(ListControls, AComboClicksOnAChoiceNotOnTheMouse)
+{
+    auto *widget = static_cast<QComboBox *>(combo.widget());
+    QTest::mouseClick(widget, Qt::LeftButton);
+    widget->hidePopup();
+    EXPECT_TRUE(clicks.isEmpty());
+    QTest::keyClick(widget, Qt::Key_Down);
+    EXPECT_EQ(clicks, QStringList({"combo ZETA"}));
 }
 
 TEST_F(ListControls, AUserDoubleClickRaisesClickThenDblClick)

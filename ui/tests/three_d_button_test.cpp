@@ -1,6 +1,7 @@
 #include "platform/Failure.h"
 #include "ui/Form.h"
 #include "ui/ThreeDButton.h"
+#include "ui/ThreeDButtonLayout.h"
 #include "ui/ThreeDCaption.h"
 
 #include <QImage>
@@ -23,10 +24,26 @@ TEST(ThreeDCaption, ARunOfBlanksStartsTheSecondLine)
         {"a  b", {"a", "b"}},
         {"a b  c   d", {"a b", "c", "d"}},
         {"  Quitter ", {"Quitter"}},
-        {"", {""}},
+        {"", {}},
+        {"   ", {}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ui::threeDCaptionLines(c.caption), c.lines) << c.caption.toStdString();
+}
+
+TEST(ThreeDButtonLayout, CentresPictureAndLinesWithinTheButton)
+{
+    const struct {
+        int buttonHeight, pictureHeight, lineCount, top;
+    } cases[] = {
+        {53, 0, 1, 20},                   // one line of 13
+        {53, 0, 2, 13},  {53, 16, 0, 18}, // picture only: no line and no gap
+        {53, 16, 1, 11}, {20, 16, 1, 0},  // taller than the button: from its top
+        {10, 16, 0, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ui::threeDContentTop(c.buttonHeight, c.pictureHeight, c.lineCount, 13), c.top)
+            << c.buttonHeight << " " << c.pictureHeight << " " << c.lineCount;
 }
 
 class ThreeDButtonTest : public ::testing::Test
@@ -140,6 +157,19 @@ TEST_F(ThreeDButtonTest, PictureStandsAboveTheText)
     ASSERT_EQ(drawn.size(), QSize(12, 12));
     EXPECT_LT(drawn.bottom(), text.top());
     EXPECT_NEAR(drawn.center().x(), image.width() / 2, 2);
+}
+
+TEST_F(ThreeDButtonTest, PictureWithoutCaptionIsCentredWhole)
+{
+    QPixmap picture(20, 20);
+    picture.fill(QColor(0, 0, 255));
+    button.setPicture(picture);
+    button.setText(QString());
+    button.setHeight(450); // 30 pixels: a picture and a caption line would not fit
+    const QImage image = render();
+    const QRect drawn = areaOf(image, 0, 0, 255);
+    EXPECT_EQ(drawn.size(), QSize(20, 20));
+    EXPECT_NEAR(drawn.center().y(), image.height() / 2, 1);
 }
 
 } // namespace

@@ -35,7 +35,7 @@ protected:
     }
 
     services::SharedState &state() { return doubles.state; }
-    const ModuleRow &row(const char *button) { return moduleForButton(QString::fromUtf8(button)); }
+    const ModuleRow &row(const char *button) { return menu::testing::moduleRow(button); }
     void click(const char *button) { launchModule(doubles.context, row(button)); }
 
     CurrentDirectoryGuard directory;

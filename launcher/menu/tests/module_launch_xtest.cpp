@@ -1,8 +1,11 @@
+#include "launcher/menu/ForceClose.h"
 #include "launcher/menu/ModuleLauncher.h"
+#include "launcher/menu/WindowSearch.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Processes.h"
 #include "platform/WindowActivationX11.h"
+#include "platform/WindowListX11.h"
 #include "support/MenuDoubles.h"
 #include "tests/support/fixtures/TempInstallation.h"
 #include "tests/support/fixtures/XvfbServer.h"
@@ -45,7 +48,8 @@ template <class Condition> bool eventually(Condition condition)
     return condition();
 }
 
-// The stand-in modules are started for real on an Xvfb server of the test's own.
+// The stand-in modules are started for real on an Xvfb server of the test's own, and their windows
+// are looked for there.
 class ModuleLaunchOnDisplay : public ::testing::Test
 {
 protected:
@@ -58,7 +62,9 @@ protected:
 
     ModuleLaunchOnDisplay()
         : installation(withoutPrograms()), formerPlatform(qgetenv("QT_QPA_PLATFORM")),
-          activator(server.display().toLatin1()), context{state, traduction, starter, activator, clock, {}}
+          activator(server.display().toLatin1()),
+          windows(server.display().toLatin1()), context{state, traduction, starter, activator, windows,
+                                                        keys,  shell,      clock,   {}}
     {
         // The stand-ins inherit the environment: they are to show real windows.
         qputenv("QT_QPA_PLATFORM", "xcb");
@@ -76,7 +82,7 @@ protected:
         qputenv("QT_QPA_PLATFORM", formerPlatform);
     }
 
-    void click(const char *button) { launchModule(context, moduleForButton(QString::fromUtf8(button))); }
+    void click(const char *button) { launchModule(context, menu::testing::moduleRow(button)); }
 
     CurrentDirectoryGuard directory;
     testing_support::TempInstallation installation;
@@ -87,6 +93,9 @@ protected:
     services::Traduction traduction{state};
     CountingStarter starter;
     platform::X11WindowActivator activator;
+    platform::X11WindowList windows;
+    menu::testing::RecordingKeys keys;
+    menu::testing::RecordingShell shell;
     menu::testing::FixedClock clock;
     MenuContext context;
 };
@@ -111,6 +120,27 @@ TEST_F(ModuleLaunchOnDisplay, RunningModuleIsBroughtForwardAndAnEndedOneStartedA
     EXPECT_GT(state.Tab_Taches[5], 0);
     EXPECT_NE(state.Tab_Taches[5], first);
     EXPECT_EQ(platform::currentDirectory(), installation.data() + QStringLiteral("/torbapro"));
+}
+
+TEST_F(ModuleLaunchOnDisplay, ForceCloseEndsTheRunningModules)
+{
+    click("Cmd_Stoc");
+    click("Cmd_Com");
+    const qint64 stock = state.Tab_Taches[1];
+    const qint64 orders = state.Tab_Taches[2];
+    ASSERT_TRUE(eventually([&] {
+        return Cherche_Fenetre(windows, QStringLiteral("TORBSTOC")) &&
+               Cherche_Fenetre(windows, QStringLiteral("TORBCOM"));
+    })) << "both stand-ins show their windows";
+
+    dialogs.expectMessage(ui::Answer::Ok, QStringLiteral("Forcer la fermeture de TORBPROD ?"));
+    dialogs.expectMessage(ui::Answer::Ok, QStringLiteral("Forcer la fermeture du module TORBSTOC ?"));
+    dialogs.expectMessage(ui::Answer::Cancel, QStringLiteral("Forcer la fermeture du module TORBCOM ?"));
+    forceCloseModules(context);
+
+    EXPECT_TRUE(eventually([&] { return !starter.isRunning(stock); })) << "the stock stand-in closed";
+    EXPECT_TRUE(starter.isRunning(orders));
+    EXPECT_EQ(state.Tab_Taches[1], stock) << "the task table is left as it was";
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "launcher/menu/ModuleTable.h"
-#include "platform/Failure.h"
+#include "support/MenuDoubles.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -33,7 +33,7 @@ TEST(ModuleTable, FailureMessagesTranslateTheirPiecesAsTheRowSays)
         {"Cmd_Nomenc", "<Programme >/opt/torbprod/<Lupardo/Lupardo.exe introuvable>"},
     };
     for (const auto &c : cases) {
-        const ModuleRow &row = moduleForButton(QString::fromUtf8(c.button));
+        const ModuleRow &row = menu::testing::moduleRow(c.button);
         EXPECT_EQ(launchFailureMessage(row, folder, bracketed), QString::fromUtf8(c.message)) << c.button;
     }
 }
@@ -49,8 +49,7 @@ TEST(ModuleTable, EachModuleHasItsOwnSlotAndFolder)
     }
     EXPECT_EQ(usedSlots, (std::set<int>{1, 2, 3, 4, 5, 6, 10, 11, 12}));
     EXPECT_EQ(folders.size(), moduleTable().size());
-    EXPECT_EQ(moduleForButton(QStringLiteral("Cmd_Stoc")).program, QStringLiteral("torbstoc/zlv0.exe"));
-    EXPECT_THROW(moduleForButton(QStringLiteral("Cmd_Outils")), platform::Failure);
+    EXPECT_EQ(menu::testing::moduleRow("Cmd_Stoc").program, QStringLiteral("torbstoc/zlv0.exe"));
 }
 
 } // namespace

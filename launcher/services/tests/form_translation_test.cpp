@@ -5,6 +5,7 @@
 #include "ui/CommandButton.h"
 #include "ui/Form.h"
 #include "ui/Frame.h"
+#include "ui/Grid.h"
 #include "ui/Label.h"
 #include "ui/MenuEntry.h"
 #include "ui/TextBox.h"
@@ -40,6 +41,10 @@ struct DesignedForm {
         emptyLabel.setTag(QStringLiteral("Aide"));
         box.setTag(QStringLiteral("Aide"));
         button.setCellTag(QStringLiteral("Quitter"));
+        grid.setColumns({{QStringLiteral("T_VALEUR"), QStringLiteral("Quitter")},
+                         {QStringLiteral("T_TRAD"), QString()},
+                         {QStringLiteral("T_ABREGE"), QStringLiteral("  Aide ")}});
+        grid.setToolTip(QStringLiteral("Aide"));
         for (ui::Control *control : form.controls())
             control->setFontCharset(238);
     }
@@ -58,6 +63,7 @@ struct DesignedForm {
         form.add<ui::CommandButton>(ui::ControlDesign(QStringLiteral("Cmd_Ok"), {}, QStringLiteral("-")));
     ui::ThreeDButton &button = form.add<ui::ThreeDButton>(ui::ControlDesign(
         QStringLiteral("CMD_Prix"), {}, QStringLiteral("Quitter"), -1, QStringLiteral("Aide")));
+    ui::Grid &grid = form.add<ui::Grid>(ui::ControlDesign(QStringLiteral("SPR_Trad")));
     ui::MenuEntry &menu = form.addMenu(QStringLiteral("M_Outils"), QStringLiteral("Quitter"));
     ui::MenuEntry &separator = form.addMenu(QStringLiteral("M_Sep"), QStringLiteral("-"), &menu);
 };
@@ -103,6 +109,10 @@ TEST_F(FormTranslation, TranslatesEachKindOfControlByItsRule)
     EXPECT_EQ(window.button.text(), QStringLiteral("Exit"));
     EXPECT_EQ(window.button.toolTip(), QStringLiteral("Help"));
     EXPECT_EQ(window.button.cellTag(), QStringLiteral("Exit"));
+    EXPECT_EQ(window.grid.columnHeader(1), QStringLiteral("Exit"));
+    EXPECT_EQ(window.grid.columnHeader(2), QString());
+    EXPECT_EQ(window.grid.columnHeader(3), QStringLiteral("  Help "));
+    EXPECT_EQ(window.grid.toolTip(), QStringLiteral("Help"));
     EXPECT_EQ(window.menu.text(), QStringLiteral("Exit"));
     EXPECT_EQ(window.separator.text(), QStringLiteral("-"));
     for (const ui::Control *control : window.form.controls())

@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace menu::testing
 {
@@ -33,9 +34,32 @@ bool ScriptedActivator::activate(qint64 processId)
     return withWindow.count(processId) > 0;
 }
 
-MenuDoubles::MenuDoubles(const QString &programFolder)
-    : context{state, traduction, starter, activator, clock, programFolder}
+std::vector<platform::TopLevelWindow> ScriptedWindows::topLevelWindows()
 {
+    if (unreachable)
+        throw platform::Failure(QStringLiteral("Affichage X inaccessible : :4095"));
+    return windows;
+}
+
+void RecordingShell::open(const QString &target, const QString &workingFolder)
+{
+    if (refuse)
+        throw platform::Failure(QStringLiteral("Programme xdg-open introuvable"), 53);
+    opened.push_back({target, workingFolder});
+}
+
+MenuDoubles::MenuDoubles(const QString &programFolder)
+    : context{state, traduction, starter, activator, windows, keys, shell, clock, programFolder}
+{
+}
+
+const ModuleRow &moduleRow(const char *button)
+{
+    for (const ModuleRow &row : moduleTable()) {
+        if (row.button == QString::fromUtf8(button))
+            return row;
+    }
+    throw std::invalid_argument(button);
 }
 
 CurrentDirectoryGuard::CurrentDirectoryGuard() : m_directory(platform::currentDirectory()) {}

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "launcher/menu/MenuContext.h"
+#include "launcher/menu/ModuleTable.h"
 #include "platform/Clock.h"
+#include "platform/KeySender.h"
 #include "platform/Processes.h"
+#include "platform/Shell.h"
 #include "platform/WindowActivation.h"
+#include "platform/WindowList.h"
 
 #include <QDate>
 #include <QStringList>
@@ -48,6 +52,39 @@ public:
     bool activate(qint64 processId) override;
 };
 
+// The desktop's top-level windows as a test lays them out, front first; records the close requests.
+class ScriptedWindows : public platform::WindowList
+{
+public:
+    std::vector<platform::TopLevelWindow> windows;
+    std::vector<platform::WindowHandle> closed;
+    bool unreachable = false; // listing fails as without a display
+
+    std::vector<platform::TopLevelWindow> topLevelWindows() override;
+    void requestClose(platform::WindowHandle window) override { closed.push_back(window); }
+};
+
+class RecordingKeys : public platform::KeySender
+{
+public:
+    QStringList sent;
+    void send(const QString &keys) override { sent.push_back(keys); }
+};
+
+// Records what was opened and in which working folder; refuses when told to.
+class RecordingShell : public platform::Shell
+{
+public:
+    struct Opened {
+        QString target;
+        QString workingFolder;
+    };
+    std::vector<Opened> opened;
+    bool refuse = false;
+
+    void open(const QString &target, const QString &workingFolder) override;
+};
+
 class FixedClock : public platform::Clock
 {
 public:
@@ -64,9 +101,15 @@ struct MenuDoubles {
     services::Traduction traduction{state};
     RecordingStarter starter;
     ScriptedActivator activator;
+    ScriptedWindows windows;
+    RecordingKeys keys;
+    RecordingShell shell;
     FixedClock clock;
     MenuContext context;
 };
+
+// The module table's row of a module button.
+const ModuleRow &moduleRow(const char *button);
 
 // Keeps the current directory of the test process as it was.
 class CurrentDirectoryGuard

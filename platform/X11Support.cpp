@@ -1,0 +1,63 @@
+#include "platform/X11Support.h"
+
+#include <X11/Xatom.h>
+
+namespace platform::x11
+{
+
+ErrorTrap::ErrorTrap(Display *display) : m_display(display)
+{
+    XSync(m_display, False);
+    s_failed = false;
+    m_previous = XSetErrorHandler(&ErrorTrap::record);
+}
+
+ErrorTrap::~ErrorTrap()
+{
+    XSync(m_display, False);
+    XSetErrorHandler(m_previous);
+}
+
+bool ErrorTrap::failed()
+{
+    XSync(m_display, False);
+    return s_failed;
+}
+
+int ErrorTrap::record(Display *, XErrorEvent *)
+{
+    s_failed = true;
+    return 0;
+}
+
+std::vector<unsigned long> property32(Display *display, Window window, const char *name, Atom type)
+{
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char *data = nullptr;
+    const Atom atom = XInternAtom(display, name, False);
+    std::vector<unsigned long> items;
+    if (XGetWindowProperty(display, window, atom, 0, 1L << 16, False, type, &actualType, &format, &count,
+                           &remaining, &data) == Success &&
+        actualType == type && format == 32 && data) {
+        const auto *values = reinterpret_cast<const unsigned long *>(data);
+        items.assign(values, values + count);
+    }
+    if (data)
+        XFree(data);
+    return items;
+}
+
+bool windowManagerRuns(Display *display, Window root)
+{
+    ErrorTrap trap(display);
+    const auto check = property32(display, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+    if (check.empty())
+        return false;
+    const auto self = property32(display, check.front(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+    return !trap.failed() && !self.empty() && self.front() == check.front();
+}
+
+} // namespace platform::x11
