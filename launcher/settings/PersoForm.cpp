@@ -2,7 +2,6 @@
 
 #include "ui/Label.h"
 
-#include <QAbstractButton>
 #include <QPlainTextEdit>
 
 namespace settings
@@ -76,14 +75,8 @@ PersoForm::PersoForm() : ui::Form(QStringLiteral("FPERSO"))
 
 void PersoForm::clearLanguageChoice()
 {
-    // A selected option of an exclusive set cannot be cleared on its own: the set is lifted for
-    // the moment it takes.
-    for (int index : {0, 1}) {
-        auto *option = static_cast<QAbstractButton *>(language(index).widget());
-        option->setAutoExclusive(false);
-        option->setChecked(false);
-        option->setAutoExclusive(true);
-    }
+    for (int index : {0, 1})
+        language(index).setValue(false);
 }
 
 } // namespace settings
