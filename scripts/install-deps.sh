@@ -7,6 +7,7 @@ packages=(
   libsqlite3-dev sqlite3 libx11-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick fonts-liberation twm
+  xdg-utils
 )
 missing=()
 for p in "${packages[@]}"; do
