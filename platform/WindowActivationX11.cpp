@@ -1,6 +1,8 @@
 #include "platform/WindowActivationX11.h"
 
 #include <QFile>
+// After Qt: Xlib defines macros that clash with Qt's names.
+#include "platform/X11Support.h"
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <cerrno>
@@ -31,75 +33,8 @@ bool processRuns(qint64 processId)
     return state != 'Z' && state != 'X';
 }
 
-// Records X errors while it lives instead of letting Xlib's default handler end the process: a
-// window may vanish between the moment it is found and the moment it is activated.
-class ErrorTrap
-{
-public:
-    explicit ErrorTrap(Display *display) : m_display(display)
-    {
-        XSync(m_display, False);
-        s_failed = false;
-        m_previous = XSetErrorHandler(&ErrorTrap::record);
-    }
-    ~ErrorTrap()
-    {
-        XSync(m_display, False);
-        XSetErrorHandler(m_previous);
-    }
-    ErrorTrap(const ErrorTrap &) = delete;
-    ErrorTrap &operator=(const ErrorTrap &) = delete;
-
-    bool failed()
-    {
-        XSync(m_display, False);
-        return s_failed;
-    }
-
-private:
-    static int record(Display *, XErrorEvent *)
-    {
-        s_failed = true;
-        return 0;
-    }
-
-    static inline bool s_failed = false;
-    Display *m_display;
-    int (*m_previous)(Display *, XErrorEvent *) = nullptr;
-};
-
-// The 32-bit items of a window property of the given type; empty when it is missing.
-std::vector<unsigned long> property(Display *display, Window window, const char *name, Atom type)
-{
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char *data = nullptr;
-    const Atom atom = XInternAtom(display, name, False);
-    std::vector<unsigned long> items;
-    if (XGetWindowProperty(display, window, atom, 0, 1L << 16, False, type, &actualType, &format, &count,
-                           &remaining, &data) == Success &&
-        actualType == type && format == 32 && data) {
-        const auto *values = reinterpret_cast<const unsigned long *>(data);
-        items.assign(values, values + count);
-    }
-    if (data)
-        XFree(data);
-    return items;
-}
-
-// A window manager that follows the desktop conventions announces itself on the root window with
-// a check window that names itself.
-bool windowManagerRuns(Display *display, Window root)
-{
-    ErrorTrap trap(display);
-    const auto check = property(display, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
-    if (check.empty())
-        return false;
-    const auto self = property(display, check.front(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
-    return !trap.failed() && !self.empty() && self.front() == check.front();
-}
+using x11::ErrorTrap;
+using x11::windowManagerRuns;
 
 bool isViewable(Display *display, Window window)
 {
@@ -112,7 +47,7 @@ bool isViewable(Display *display, Window window)
 std::vector<Window> topLevelWindows(Display *display, Window root, bool managed)
 {
     if (managed) {
-        const auto clients = property(display, root, "_NET_CLIENT_LIST", XA_WINDOW);
+        const auto clients = x11::property32(display, root, "_NET_CLIENT_LIST", XA_WINDOW);
         if (!clients.empty())
             return std::vector<Window>(clients.begin(), clients.end());
     }
@@ -132,7 +67,7 @@ std::optional<Window> windowOfProcess(Display *display, Window root, qint64 proc
 {
     ErrorTrap trap(display);
     for (const Window window : topLevelWindows(display, root, managed)) {
-        const auto pid = property(display, window, "_NET_WM_PID", XA_CARDINAL);
+        const auto pid = x11::property32(display, window, "_NET_WM_PID", XA_CARDINAL);
         if (pid.empty() || static_cast<qint64>(pid.front()) != processId)
             continue;
         if (managed || isViewable(display, window))
