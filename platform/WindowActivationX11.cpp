@@ -51,16 +51,7 @@ std::vector<Window> topLevelWindows(Display *display, Window root, bool managed)
         if (!clients.empty())
             return std::vector<Window>(clients.begin(), clients.end());
     }
-    Window rootReturn = None;
-    Window parent = None;
-    Window *children = nullptr;
-    unsigned int count = 0;
-    std::vector<Window> windows;
-    if (XQueryTree(display, root, &rootReturn, &parent, &children, &count) && children)
-        windows.assign(children, children + count);
-    if (children)
-        XFree(children);
-    return windows;
+    return x11::childWindows(display, root);
 }
 
 std::optional<Window> windowOfProcess(Display *display, Window root, qint64 processId, bool managed)

@@ -68,20 +68,6 @@ bool visible(Display *display, Window window)
     return !state.empty() && long(state.front()) == iconicState;
 }
 
-std::vector<Window> children(Display *display, Window parent)
-{
-    Window root = None;
-    Window parentReturn = None;
-    Window *list = nullptr;
-    unsigned int count = 0;
-    std::vector<Window> windows;
-    if (XQueryTree(display, parent, &root, &parentReturn, &list, &count) && list)
-        windows.assign(list, list + count);
-    if (list)
-        XFree(list);
-    return windows;
-}
-
 bool hasWmState(Display *display, Window window)
 {
     const Atom wmState = XInternAtom(display, "WM_STATE", False);
@@ -92,7 +78,7 @@ bool hasWmState(Display *display, Window window)
 // manager marked with WM_STATE; None when there is none.
 Window clientBelow(Display *display, Window frame)
 {
-    for (const Window child : children(display, frame)) {
+    for (const Window child : x11::childWindows(display, frame)) {
         if (hasWmState(display, child))
             return child;
         if (const Window client = clientBelow(display, child); client != None)
@@ -119,7 +105,7 @@ std::vector<Window> stackingOrder(Display *display, Window root)
         const auto clients = x11::property32(display, root, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
         windows.assign(clients.rbegin(), clients.rend());
     }
-    const std::vector<Window> rootChildren = children(display, root);
+    const std::vector<Window> rootChildren = x11::childWindows(display, root);
     for (auto child = rootChildren.rbegin(); child != rootChildren.rend(); ++child) {
         const Window window = clientWindow(display, *child);
         if (std::find(windows.begin(), windows.end(), window) == windows.end())

@@ -60,4 +60,18 @@ bool windowManagerRuns(Display *display, Window root)
     return !trap.failed() && !self.empty() && self.front() == check.front();
 }
 
+std::vector<Window> childWindows(Display *display, Window parent)
+{
+    Window root = None;
+    Window parentReturn = None;
+    Window *list = nullptr;
+    unsigned int count = 0;
+    std::vector<Window> windows;
+    if (XQueryTree(display, parent, &root, &parentReturn, &list, &count) && list)
+        windows.assign(list, list + count);
+    if (list)
+        XFree(list);
+    return windows;
+}
+
 } // namespace platform::x11

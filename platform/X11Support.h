@@ -34,4 +34,7 @@ std::vector<unsigned long> property32(Display *display, Window window, const cha
 // root window with a check window that names itself.
 bool windowManagerRuns(Display *display, Window root);
 
+// The children of a window, bottom of the stacking order first.
+std::vector<Window> childWindows(Display *display, Window parent);
+
 } // namespace platform::x11
