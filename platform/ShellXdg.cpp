@@ -41,6 +41,11 @@ private:
 
 void XdgShell::open(const QString &target, const QString &workingFolder)
 {
+    // xdg-open takes such a text for one of its options, and knows no "--" to stop them.
+    if (target.startsWith(QLatin1Char('-')))
+        throw Failure(QStringLiteral("adresse « %1 » refusée, %2 la prendrait pour une de ses options")
+                          .arg(target, opener),
+                      5);
     const QString program = QStandardPaths::findExecutable(opener);
     if (program.isEmpty())
         throw Failure(QStringLiteral("Programme %1 introuvable").arg(opener), 53);

@@ -7,7 +7,8 @@ namespace platform
 {
 
 // "open" through xdg-open, found on the PATH and started by the process starter. The caller's
-// current directory is the same afterwards.
+// current directory is the same afterwards. A target that begins with "-" is refused: the opener
+// would read it as an option.
 class XdgShell : public Shell
 {
 public:

@@ -92,3 +92,24 @@ TEST_F(XdgShellTest, FailsWithoutOpenerOrWhenItCannotStart)
     EXPECT_EQ(platform::currentDirectory(), launcherFolder) << "the folder is left also on a failure";
     EXPECT_TRUE(starter.starts.empty());
 }
+
+TEST_F(XdgShellTest, RefusesATargetThatTheOpenerWouldTakeForAnOption)
+{
+    PathOnly path(folder.path(QStringLiteral("bin")));
+    for (const char *target : {"-", "--help", "-x http://www.voskerand.fr/"}) {
+        try {
+            shell.open(QString::fromUtf8(target), workingFolder);
+            ADD_FAILURE() << target << " was accepted";
+        } catch (const platform::Failure &failure) {
+            EXPECT_TRUE(failure.description().contains(QString::fromUtf8(target)))
+                << failure.description().toStdString();
+        }
+    }
+    EXPECT_TRUE(starter.starts.empty());
+    EXPECT_EQ(platform::currentDirectory(), launcherFolder);
+
+    shell.open(QStringLiteral("a-b"), workingFolder);
+    shell.open(QStringLiteral(" -x"), workingFolder);
+    ASSERT_EQ(starter.starts.size(), 2u) << "only a leading dash is refused; the rest goes as it is";
+    EXPECT_EQ(starter.starts[1].arguments, QStringList{QStringLiteral(" -x")});
+}

@@ -2,6 +2,7 @@
 #include "launcher/menu/UpdatePage.h"
 #include "platform/CaseResolution.h"
 #include "platform/Files.h"
+#include "platform/ShellXdg.h"
 #include "support/MenuDoubles.h"
 #include "tests/support/fixtures/TempInstallation.h"
 #include "ui/testing/ScriptedDialogs.h"
@@ -149,6 +150,23 @@ TEST_F(ToolsMenu, OpenerFailureIsReported)
     dialogs.expectMessage(Answer::Ok, QStringLiteral("Accés Internet : Programme xdg-open introuvable"));
     choose("M_WEB");
     EXPECT_TRUE(dialogs.expectationsMet());
+}
+
+TEST_F(ToolsMenu, AddressThatLooksLikeAnOptionIsRefusedAndNothingStarts)
+{
+    platform::XdgShell xdgShell(doubles.starter);
+    const MenuContext context{doubles.state,     doubles.traduction, doubles.starter,
+                              doubles.activator, doubles.windows,    doubles.keys,
+                              xdgShell,          doubles.clock,      doubles.context.programFolder};
+    state().URL_Web = QStringLiteral("--help");
+    dialogs.expectMessage(Answer::Ok, updateQuestion);
+    dialogs.expectMessage(Answer::Ok);
+    openUpdatePage(context);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_TRUE(dialogs.shown()[1].text.startsWith(QStringLiteral("Accés Internet : ")));
+    EXPECT_TRUE(dialogs.shown()[1].text.contains(QStringLiteral("--help")));
+    EXPECT_TRUE(starts().empty());
+    EXPECT_EQ(platform::currentDirectory(), installation.data());
 }
 
 TEST_F(ToolsMenu, TestEntryOnlyTellsSo)
