@@ -58,21 +58,13 @@ void closeQtConnection(const QString &name)
     QSqlDatabase::removeDatabase(name);
 }
 
-sqlite3 *rawHandle(const QSqlDatabase &database)
-{
-    const QVariant handle = database.driver()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3 *const *>(handle.constData());
-}
-
 sqlite3 *openQtConnection(const QString &name, const QString &resolvedPath, bool readOnly)
 {
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     database.setDatabaseName(databaseUri(resolvedPath, readOnly));
     database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI") +
                                (readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
-    sqlite3 *handle = database.open() ? rawHandle(database) : nullptr;
+    sqlite3 *handle = database.open() ? sqliteHandle(database) : nullptr;
     if (!handle) {
         const QString reason = database.lastError().text();
         database = QSqlDatabase();
@@ -198,7 +190,9 @@ void Connection::attach(const QString &path, const QString &schemaName, bool rea
             StatementRun attaching(m_handle,
                                    QStringLiteral("ATTACH DATABASE ? AS %1").arg(quoted(schemaName)));
             bindValue(attaching.get(), 1, databaseUri(resolved, readOnly || m_readOnly));
-            attaching.step();
+            // A refused attach is a failure of the attached file, not of this connection's.
+            if (sqlite3_step(attaching.get()) != SQLITE_DONE)
+                throw sqlFailure(m_handle, path);
         },
         [&] { detach(schemaName); });
     try {

@@ -20,7 +20,7 @@ QString existingDatabaseFile(const QString &path)
         throw platform::Failure(QStringLiteral("Fichier de base de données '%1' introuvable").arg(path),
                                 FileNotFound);
     if (file.size() == 0)
-        throw platform::Failure(QStringLiteral("'%1' n'est pas une base de données").arg(path), NotADatabase);
+        throw notADatabaseFailure(path);
     return resolved;
 }
 
@@ -36,10 +36,8 @@ void requireReadableSchema(sqlite3 *handle, const QString &schemaName, const QSt
     const QByteArray sql =
         QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(quoted(schemaName)).toUtf8();
     const int result = sqlite3_exec(handle, sql.constData(), nullptr, nullptr, nullptr);
-    if (result == SQLITE_NOTADB)
-        throw platform::Failure(QStringLiteral("'%1' n'est pas une base de données").arg(path), NotADatabase);
     if (result != SQLITE_OK)
-        throw sqlFailure(handle);
+        throw sqlFailure(handle, path);
 }
 
 platform::Failure targetExistsFailure(const QString &path)

@@ -64,11 +64,6 @@ QVariant columnValue(sqlite3_stmt *statement, int column)
     }
 }
 
-platform::Failure sqlFailure(sqlite3 *handle)
-{
-    return platform::Failure(QString::fromUtf8(sqlite3_errmsg(handle)), sqlite3_extended_errcode(handle));
-}
-
 QString quoted(const QString &identifier)
 {
     QString doubled = identifier;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Failure.h"
+#include "storage/SqlFailure.h"
 
 #include <QString>
 #include <QVariant>
@@ -16,9 +16,6 @@ void bindValues(sqlite3_stmt *statement, const QVariantList &values, int firstPo
 
 // SQL Null reads as an invalid QVariant, text as QString, integers as qlonglong.
 QVariant columnValue(sqlite3_stmt *statement, int column);
-
-// The connection's last error as the layer's failure.
-platform::Failure sqlFailure(sqlite3 *handle);
 
 // A name between double quotes, its quotes doubled: table, field and index names.
 QString quoted(const QString &identifier);

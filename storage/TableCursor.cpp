@@ -24,9 +24,7 @@ QString canonicalTableName(Connection &connection, const QString &table)
                                                    "AND name = ?1 COLLATE NOCASE"));
     bindValue(lookup.get(), 1, table);
     if (!lookup.step())
-        throw platform::Failure(
-            QStringLiteral("Table '%1' introuvable dans la base '%2'").arg(table, connection.path()),
-            TableNotFound);
+        throw tableNotFoundFailure(table, connection.path());
     return columnValue(lookup.get(), 0).toString();
 }
 
@@ -143,7 +141,8 @@ TableCursor::TableCursor(std::shared_ptr<Connection> connection, const QString &
     s.connection = std::move(connection);
     s.table = canonicalTableName(*s.connection, table);
     s.readOnly = readOnly || s.connection->isReadOnly();
-    s.fields = FieldNames(columnNames(*s.connection, s.table), QStringLiteral("la table '%1'").arg(s.table));
+    s.fields = FieldNames(columnNames(*s.connection, s.table),
+                          QStringLiteral("la table '%1' de la base '%2'").arg(s.table, s.connection->path()));
     QStringList selected{QStringLiteral("rowid")};
     for (const QString &field : s.fields.names())
         selected << quoted(field);

@@ -1,6 +1,7 @@
 #include "ui/DataSource.h"
 
 #include "platform/Failure.h"
+#include "storage/SqlFailure.h"
 #include "ui/TextBox.h"
 
 #include <QRegularExpression>
@@ -37,22 +38,16 @@ QString innerSelect(const QString &sql)
     return inner;
 }
 
-platform::Failure queryFailure(const QSqlQuery &query)
-{
-    const QSqlError error = query.lastError();
-    return platform::Failure(error.text(), error.nativeErrorCode().toInt());
-}
-
 QSqlQuery run(const QSqlDatabase &database, const QString &sql, const QVariantList &values)
 {
     QSqlQuery query(database);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw queryFailure(query);
+        throw storage::sqlFailure(database, query.lastError());
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!query.exec())
-        throw queryFailure(query);
+        throw storage::sqlFailure(database, query.lastError());
     return query;
 }
 

@@ -220,6 +220,53 @@ TEST_F(MenuStartUp, FatalFailuresEndWithTheReportAndNoWindow)
     }
 }
 
+// What SQLite refuses reaches the report in French, naming the file and the table or field.
+TEST_F(MenuStartUp, EngineFailuresAreReportedInFrench)
+{
+    const QString data = installation.data();
+    const QString bdtrad = installation.databases() + QStringLiteral("/BDTRAD.MDB");
+    const QString dbpath = data + QStringLiteral("/DBPATH.MDB");
+    const auto saved = [](const QString &path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    };
+    const QByteArray dbpathBytes = saved(dbpath);
+    const QByteArray bdtradBytes = saved(bdtrad);
+    const struct {
+        const char *what;
+        QByteArray ini;
+        std::function<void()> breakIt;
+        const char *report;
+        QString file;
+    } cases[] = {
+        {"truncated DBPATH.MDB", "", [&] { writeFile(dbpath, dbpathBytes.left(4096)); },
+         "Erreur d'exécution '11' :\n\nLa base ", dbpath},
+        {"random bytes in BDTRAD.MDB", "LANGUE=1\r\n",
+         [&] { writeFile(bdtrad, QByteArray("\x13\x8a\xf0\x42 pas une base").repeated(300)); },
+         "Erreur d'exécution '3343' :\n\n'", bdtrad},
+        {"language without its column", "LANGUE=3\r\n", [] {},
+         "Erreur d'exécution '3265' :\n\nChamp 'T_TRAD3' introuvable dans la table 'TTRAD' de la base ",
+         bdtrad},
+        {"BDLOC.MDB without TMP_TRAD", "LANGUE=1\r\n",
+         [&] { storage::Database::open(data + "/BDLOC.MDB").execute(QStringLiteral("DROP TABLE TMP_TRAD")); },
+         "Erreur d'exécution '3078' :\n\nTable 'TMP_TRAD' introuvable dans la base ", data + "/BDLOC.MDB"},
+    };
+    for (const auto &c : cases) {
+        writeFile(data + "/torbprod.ini", c.ini);
+        c.breakIt();
+        dialogs.expectMessage(ui::Answer::Ok);
+        EXPECT_NE(start(), std::nullopt) << c.what;
+        ASSERT_FALSE(dialogs.shown().empty());
+        const QString report = dialogs.shown().back().text;
+        EXPECT_TRUE(report.startsWith(QString::fromUtf8(c.report))) << report.toStdString();
+        EXPECT_TRUE(report.contains(c.file)) << report.toStdString();
+        menuprod.reset();
+        writeFile(dbpath, dbpathBytes);
+        writeFile(bdtrad, bdtradBytes);
+    }
+}
+
 class MenuStartUpWithNullTranslationFolder : public MenuStartUp
 {
 protected:
