@@ -8,9 +8,10 @@ namespace peluvar
 namespace
 {
 
-// Ties are broken by the row key so that a list always comes in one order.
+// Ties are broken by the rowid (an integer key of the table is the rowid) so that a list always
+// comes in one order; a table with only its four text fields has no other key.
 const QString InitialOrder =
-    QStringLiteral(" ORDER BY T_TRAD1 COLLATE NOCASE, T_VALEUR COLLATE NOCASE, TTRAD_ID");
+    QStringLiteral(" ORDER BY T_TRAD1 COLLATE NOCASE, T_VALEUR COLLATE NOCASE, rowid");
 
 // A null text would be bound as SQL Null, which equals nothing.
 QString bindable(const QString &text)
@@ -37,7 +38,7 @@ ListQuery selectionList(const QString &answer)
 
 ListQuery frenchOrderList()
 {
-    return {QStringLiteral("SELECT * FROM TTRAD ORDER BY T_VALEUR COLLATE NOCASE, TTRAD_ID"), {}};
+    return {QStringLiteral("SELECT * FROM TTRAD ORDER BY T_VALEUR COLLATE NOCASE, rowid"), {}};
 }
 
 ListQuery searchCondition(const QString &answer)

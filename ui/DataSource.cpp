@@ -270,19 +270,43 @@ void DataSource::writeRow(int row)
         assignments << quoted(m_fields.at(change.key())) + QStringLiteral(" = ?");
         values << change.value();
     }
-    values << QVariant::fromValue(m_keys.at(static_cast<size_t>(row)));
-    const QSqlQuery update =
-        run(m_database,
-            QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                .arg(quoted(m_table), assignments.join(QStringLiteral(", ")), m_keyColumn),
-            values);
-    if (update.numRowsAffected() != 1)
-        throw platform::Failure(
-            QStringLiteral("La ligne modifiée n'existe plus dans la table %1").arg(m_table));
+    const QString set =
+        QStringLiteral("UPDATE %1 SET %2 WHERE ").arg(quoted(m_table), assignments.join(u", "));
+    const qint64 key = m_keys.at(static_cast<size_t>(row));
+    if (m_keyField >= 0) {
+        const QSqlQuery update = run(m_database, set + m_keyColumn + QStringLiteral(" = ?"), values << key);
+        if (update.numRowsAffected() != 1)
+            throw platform::Failure(
+                QStringLiteral("La ligne modifiée n'existe plus dans la table %1").arg(m_table));
+    } else {
+        m_keys[static_cast<size_t>(row)] = writeByRowid(set, values, row, key);
+    }
     Row &stored = m_stored[row];
     for (auto change = changes.cbegin(); change != changes.cend(); ++change)
         stored[change.key()] = change.value();
     m_pending.remove(row);
+}
+
+qint64 DataSource::writeByRowid(const QString &update, QVariantList values, int row, qint64 rowid)
+{
+    // A table without an integer key may get new rowids when the file is vacuumed: the row to
+    // write is the one that still holds every field as it was read, under its rowid if it kept it.
+    // Texts are compared exactly, whatever the fields' collation.
+    QStringList sameFields;
+    for (const QString &field : std::as_const(m_fields))
+        sameFields << quoted(field) + QStringLiteral(" IS ? COLLATE BINARY");
+    values << storedRow(row) << rowid;
+    QSqlQuery written = run(m_database,
+                            update + QStringLiteral("rowid = (SELECT rowid FROM %1 WHERE %2 "
+                                                    "ORDER BY rowid = ? DESC, rowid LIMIT 1) RETURNING rowid")
+                                         .arg(quoted(m_table), sameFields.join(u" AND ")),
+                            values);
+    if (!written.next())
+        throw platform::Failure(
+            QStringLiteral("La ligne modifiée n'existe plus telle qu'elle a été lue dans la table %1 : "
+                           "un autre poste l'a changée ou supprimée")
+                .arg(m_table));
+    return written.value(0).toLongLong();
 }
 
 int DataSource::findFirst(const QString &condition, const QVariantList &values) const

@@ -15,7 +15,8 @@ class TextBox;
 
 // The kit's data control: the rows of a record source on one database, for the grid and the
 // bound controls. The record source is a SELECT of whole rows of one table, with values bound to
-// its "?" placeholders; a row is known by the table's integer primary key, else by its rowid.
+// its "?" placeholders; a row is known by the table's integer primary key, else by its rowid and
+// the fields it held when read (a vacuum may renumber the rowids of such a table).
 //
 // A refresh reads only the keys of the rows, in the record source's order; the fields of a row
 // are read when something first asks for them, so a large table opens at once. A changed field
@@ -106,6 +107,9 @@ private:
     const Row &storedRow(int row) const;
     void readPage(int page) const;
     void writeRow(int row);
+    // Writes a row known by its rowid with the UPDATE's start ("... WHERE ") and its values; gives
+    // the rowid it was found under.
+    qint64 writeByRowid(const QString &update, QVariantList values, int row, qint64 rowid);
     // Makes the row current (-1: none) and shows it in the bound boxes.
     void reposition(int row);
     void showBoundBoxes();

@@ -1,6 +1,7 @@
 #include "translation-editor/TranslationForm.h"
 
 #include "storage/InUse.h"
+#include "tests/support/fixtures/SchemaFiles.h"
 #include "translation-editor/tests/support/EditorInstallation.h"
 #include "ui/Grid.h"
 #include "ui/TextBox.h"
@@ -25,7 +26,8 @@ const QString SelectionPrompt = QStringLiteral("Argument de sélection : ");
 const QString SearchPrompt = QStringLiteral("Argument de recherche : ");
 constexpr int FrenchColumn = 1;
 
-class TranslationFormTest : public ::testing::Test
+// Run on the tables of schema/ and on tables with only their defined fields (no row key).
+class TranslationFormTest : public ::testing::TestWithParam<bool>
 {
 protected:
     void open(int language)
@@ -71,12 +73,20 @@ protected:
     }
     QString comment() { return m_form.get<ui::TextBox>(QStringLiteral("CTX_Commentaire")).text(); }
 
-    EditorInstallation m_installation{editor_testing::withoutPrograms()};
+    static tools::SampleOptions options(bool bareTables)
+    {
+        tools::SampleOptions options = editor_testing::withoutPrograms();
+        if (bareTables)
+            options.schemaFolder = testing_support::bareSchemaFolder();
+        return options;
+    }
+
+    EditorInstallation m_installation{options(GetParam())};
     ScriptedDialogs m_dialogs;
     peluvar::TranslationForm m_form;
 };
 
-TEST_F(TranslationFormTest, ShowsOnlyTheChosenLanguageBesideTheFrenchTextInTheInitialOrder)
+TEST_P(TranslationFormTest, ShowsOnlyTheChosenLanguageBesideTheFrenchTextInTheInitialOrder)
 {
     open(2);
     EXPECT_EQ(m_form.caption(),
@@ -102,7 +112,7 @@ TEST_F(TranslationFormTest, ShowsOnlyTheChosenLanguageBesideTheFrenchTextInTheIn
     EXPECT_TRUE(storage::isInUse(m_installation.data() + QStringLiteral("/DBPATH.MDB")));
 }
 
-TEST_F(TranslationFormTest, SelectsTheRowsThatBeginWithTheAnswerWithoutItsOuterBlanks)
+TEST_P(TranslationFormTest, SelectsTheRowsThatBeginWithTheAnswerWithoutItsOuterBlanks)
 {
     open(1);
     const QStringList all = EditorInstallation::initialOrder();
@@ -127,7 +137,7 @@ TEST_F(TranslationFormTest, SelectsTheRowsThatBeginWithTheAnswerWithoutItsOuterB
     EXPECT_TRUE(m_dialogs.expectationsMet());
 }
 
-TEST_F(TranslationFormTest, AnEmptySelectionShowsNoRowAndNoComment)
+TEST_P(TranslationFormTest, AnEmptySelectionShowsNoRowAndNoComment)
 {
     open(1);
     select(QStringLiteral("zzz"));
@@ -137,7 +147,7 @@ TEST_F(TranslationFormTest, AnEmptySelectionShowsNoRowAndNoComment)
     EXPECT_EQ(grid().activeRow(), 0);
 }
 
-TEST_F(TranslationFormTest, SearchMovesToTheFirstRowOfTheCurrentOrderThatContainsTheAnswer)
+TEST_P(TranslationFormTest, SearchMovesToTheFirstRowOfTheCurrentOrderThatContainsTheAnswer)
 {
     open(1);
     search(QStringLiteral("ER"));
@@ -153,7 +163,7 @@ TEST_F(TranslationFormTest, SearchMovesToTheFirstRowOfTheCurrentOrderThatContain
     EXPECT_EQ(activeFrenchText(), QStringLiteral("Devis"));
 }
 
-TEST_F(TranslationFormTest, SearchInASelectionLooksOnlyAmongTheSelectedRows)
+TEST_P(TranslationFormTest, SearchInASelectionLooksOnlyAmongTheSelectedRows)
 {
     open(1);
     select(QStringLiteral("Fer"));
@@ -163,7 +173,7 @@ TEST_F(TranslationFormTest, SearchInASelectionLooksOnlyAmongTheSelectedRows)
     EXPECT_EQ(grid().activeRow(), 2);
 }
 
-TEST_F(TranslationFormTest, SortOrdersByTheFrenchTextAndRestoreBringsBackTheInitialList)
+TEST_P(TranslationFormTest, SortOrdersByTheFrenchTextAndRestoreBringsBackTheInitialList)
 {
     open(2);
     select(QStringLiteral("F"));
@@ -176,7 +186,7 @@ TEST_F(TranslationFormTest, SortOrdersByTheFrenchTextAndRestoreBringsBackTheInit
     EXPECT_TRUE(grid().columnHidden(2));
 }
 
-TEST_F(TranslationFormTest, AnEditIsWrittenWhenTheRowIsLeftAndTheFrenchTextIsLocked)
+TEST_P(TranslationFormTest, AnEditIsWrittenWhenTheRowIsLeftAndTheFrenchTextIsLocked)
 {
     open(1);
     grid().setCellText(2, 1, QStringLiteral("Help"));
@@ -189,7 +199,7 @@ TEST_F(TranslationFormTest, AnEditIsWrittenWhenTheRowIsLeftAndTheFrenchTextIsLoc
     EXPECT_EQ(grid().cellText(FrenchColumn, 1), QStringLiteral("l'aide"));
 }
 
-TEST_F(TranslationFormTest, TextBeingTypedAtTheQuitButtonIsWritten)
+TEST_P(TranslationFormTest, TextBeingTypedAtTheQuitButtonIsWritten)
 {
     open(2);
     auto *view = static_cast<QTableView *>(grid().widget());
@@ -210,7 +220,7 @@ TEST_F(TranslationFormTest, TextBeingTypedAtTheQuitButtonIsWritten)
               QStringLiteral("Oferty"));
 }
 
-TEST_F(TranslationFormTest, AWriteThatFailsSaysSoAndKeepsTheTypedText)
+TEST_P(TranslationFormTest, AWriteThatFailsSaysSoAndKeepsTheTypedText)
 {
     open(1);
     m_installation.execute(QStringLiteral("CREATE TRIGGER held BEFORE UPDATE ON TTRAD "
@@ -259,7 +269,7 @@ private:
     QSqlDatabase m_database;
 };
 
-TEST_F(TranslationFormTest, AnEditHeldBackByAnotherWorkstationsLockIsKeptAndWrittenOnceTheLockIsGone)
+TEST_P(TranslationFormTest, AnEditHeldBackByAnotherWorkstationsLockIsKeptAndWrittenOnceTheLockIsGone)
 {
     open(1);
     // The wait for the lock is cut short; what follows the wait is what counts here.
@@ -274,5 +284,52 @@ TEST_F(TranslationFormTest, AnEditHeldBackByAnotherWorkstationsLockIsKeptAndWrit
               QStringLiteral("Help"));
     EXPECT_TRUE(m_dialogs.expectationsMet());
 }
+
+// Another program filled the table again, in another order: every row has a new rowid.
+void renumberRows(const EditorInstallation &installation)
+{
+    installation.execute(QStringLiteral("CREATE TABLE KEPT AS SELECT * FROM TTRAD"));
+    installation.execute(QStringLiteral("DELETE FROM TTRAD"));
+    installation.execute(QStringLiteral("INSERT INTO TTRAD SELECT * FROM KEPT ORDER BY T_VALEUR DESC"));
+    installation.execute(QStringLiteral("DROP TABLE KEPT"));
+}
+
+using RowsWithoutKeyTest = TranslationFormTest;
+
+TEST_P(RowsWithoutKeyTest, AnEditFindsItsRowUnderANewRowidAndNeverWritesAnother)
+{
+    open(1);
+    renumberRows(m_installation);
+    grid().setCellText(2, 1, QStringLiteral("Help"));
+    grid().setActiveCell(2, 2);
+    EXPECT_EQ(m_installation.stored(QStringLiteral("l'aide"), QStringLiteral("T_TRAD1")).toString(),
+              QStringLiteral("Help"));
+    for (const char *other : {"Fermer la fenêtre", "Devis", "Quitter"})
+        EXPECT_NE(m_installation.stored(QString::fromUtf8(other), QStringLiteral("T_TRAD1")).toString(),
+                  QStringLiteral("Help"))
+            << other;
+
+    // A row that another workstation changed meanwhile is not taken for this one.
+    m_installation.execute(
+        QStringLiteral("UPDATE TTRAD SET T_COMMENTAIRE = 'changée' WHERE T_VALEUR = 'Quitter'"));
+    renumberRows(m_installation);
+    grid().setCellText(2, 5, QStringLiteral("Exit"));
+    m_dialogs.expectMessage();
+    grid().setActiveCell(2, 1);
+    ASSERT_FALSE(m_dialogs.shown().empty());
+    EXPECT_TRUE(m_dialogs.texts().last().contains(QStringLiteral("Le texte saisi est conservé")));
+    EXPECT_EQ(grid().cellText(2, 5), QStringLiteral("Exit"));
+    EXPECT_EQ(m_installation.stored(QStringLiteral("Quitter"), QStringLiteral("T_TRAD1")).toString(),
+              QStringLiteral("Quit"));
+    storage::QueryCursor exits =
+        storage::Database::open(m_installation.translationDatabase())
+            .openQuery(QStringLiteral("SELECT T_VALEUR FROM TTRAD WHERE T_TRAD1 = 'Exit'"));
+    EXPECT_TRUE(exits.atEnd()) << exits.value(0).toString().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, TranslationFormTest, ::testing::Values(false, true),
+                         [](const auto &info) { return info.param ? "Bare" : "Schema"; });
+INSTANTIATE_TEST_SUITE_P(Tables, RowsWithoutKeyTest, ::testing::Values(true),
+                         [](const auto &) { return "Bare"; });
 
 } // namespace
