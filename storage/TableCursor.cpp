@@ -38,6 +38,14 @@ QStringList columnNames(Connection &connection, const QString &table)
     return names;
 }
 
+// The suite's indexes order and compare texts ignoring case: an index made without a collation
+// of its own (SQLite's BINARY) is read as NOCASE, at the cost of not being used by SQLite.
+QString indexCollation(const QString &declared)
+{
+    return declared.compare(QLatin1String("BINARY"), Qt::CaseInsensitive) == 0 ? QStringLiteral("NOCASE")
+                                                                               : declared;
+}
+
 } // namespace
 
 struct TableCursor::State {
@@ -203,7 +211,7 @@ void TableCursor::setIndex(const QString &indexName)
             fields << field.toString();
             positions << s.fields.position(field.toString());
             columns << quoted(field.toString()) + QStringLiteral(" COLLATE ") +
-                           quoted(columnValue(keys.get(), 1).toString());
+                           quoted(indexCollation(columnValue(keys.get(), 1).toString()));
         }
     }
     columns << QStringLiteral("rowid");

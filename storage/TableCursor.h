@@ -36,8 +36,9 @@ public:
     QStringList indexFields() const;
 
     // Moves to the first row, in index order, whose leading index fields compare to the key
-    // values as asked (text fields of a case-insensitive index ignore case). Gives whether one
-    // was found; when not, there is no current row and noMatch() is true. Needs an index.
+    // values as asked (text fields ignore case: an index without a collation of its own is read
+    // as NOCASE). Gives whether one was found; when not, there is no current row and noMatch()
+    // is true. Needs an index.
     bool seek(SeekOperator op, const QVariantList &key);
     bool noMatch() const;
 

@@ -236,3 +236,23 @@ TEST_F(TableCursorTest, EmptyTableHasNoCurrentRow)
 }
 
 } // namespace
+
+// An index declared without a collation, as in files made before the suite: text keys are still
+// ordered and sought ignoring case.
+TEST(TableCursorPlainIndex, TextKeysIgnoreCase)
+{
+    TempFolder folder;
+    Database database = Database::open(makeDatabase(folder, QStringLiteral("P.MDB"), QStringLiteral(R"(
+CREATE TABLE TZPR (TZPR_PROFIL TEXT, TZPR_CODE INTEGER);
+CREATE UNIQUE INDEX "TZPR.PrimaryKey" ON TZPR (TZPR_PROFIL, TZPR_CODE);
+INSERT INTO TZPR VALUES ('dupont', 7), ('MARTIN', 5), ('Dupont', 3), ('b', 1);
+)")));
+    TableCursor profiles = database.openTable(QStringLiteral("TZPR"), Access::ReadOnly);
+    profiles.setIndex(QStringLiteral("PrimaryKey"));
+    EXPECT_EQ(column(profiles, QStringLiteral("TZPR_CODE")), QVariantList({1, 3, 7, 5}));
+    EXPECT_TRUE(profiles.seek(SeekOperator::Equal, {QStringLiteral("DUPONT"), 7}));
+    EXPECT_EQ(profiles.value(QStringLiteral("TZPR_PROFIL")).toString(), QStringLiteral("dupont"));
+    EXPECT_TRUE(profiles.seek(SeekOperator::GreaterOrEqual, {QStringLiteral("c")}));
+    EXPECT_EQ(profiles.value(QStringLiteral("TZPR_CODE")).toLongLong(), 3);
+    EXPECT_FALSE(profiles.seek(SeekOperator::Equal, {QStringLiteral("martin"), 6}));
+}

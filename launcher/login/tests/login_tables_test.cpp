@@ -35,7 +35,8 @@ TEST(LoginModule, NumberSuffixAndDatabaseFollowTheHostsSetUp)
         EXPECT_FALSE(login::baseModule(etat, sansBase)) << sansBase;
 }
 
-class LoginTables : public testing::Test
+// Run on the tables of schema/ and on tables with only their defined fields.
+class LoginTables : public testing::TestWithParam<bool>
 {
 protected:
     void SetUp() override
@@ -62,10 +63,11 @@ protected:
     }
 
     testing_support::TempFolder folder;
-    ModuleDatabase module{folder.file(QStringLiteral("TORBSTOC.MDB"))};
+    ModuleDatabase module{folder.file(QStringLiteral("TORBSTOC.MDB")),
+                          GetParam() ? testing_support::bareSchemaFolder() : testing_support::schemaFolder()};
 };
 
-TEST_F(LoginTables, ProfileExistsIgnoringCaseAndAlwaysInTzpr)
+TEST_P(LoginTables, ProfileExistsIgnoringCaseAndAlwaysInTzpr)
 {
     EXPECT_TRUE(login::existeProfil(module.base, QStringLiteral("DUPONT")));
     EXPECT_TRUE(login::existeProfil(module.base, QStringLiteral("dupont")));
@@ -75,7 +77,7 @@ TEST_F(LoginTables, ProfileExistsIgnoringCaseAndAlwaysInTzpr)
     EXPECT_FALSE(login::existeProfil(module.base, QStringLiteral("X' OR '1'='1")));
 }
 
-TEST_F(LoginTables, PasswordCheckSeeksTheSuffixedTable)
+TEST_P(LoginTables, PasswordCheckSeeksTheSuffixedTable)
 {
     const qint32 abcd = login::Code_MDP(QStringLiteral("ABCD"));
     EXPECT_TRUE(login::profilEtCodeConnus(module.base, {}, QStringLiteral("DUPONT"), abcd));
@@ -88,7 +90,7 @@ TEST_F(LoginTables, PasswordCheckSeeksTheSuffixedTable)
     EXPECT_TRUE(login::profilEtCodeConnus(module.base, QStringLiteral("2"), QStringLiteral("MARTIN"), mmmm));
 }
 
-TEST_F(LoginTables, RightsBelowFullAccessOfTheProfileOnly)
+TEST_P(LoginTables, RightsBelowFullAccessOfTheProfileOnly)
 {
     EXPECT_EQ(names(login::droitsRestreints(module.base, {}, QStringLiteral("DUPONT"))),
               QStringList({"M_Stock=0", "M_Tarifs=1", "M_Achats=0.5"}));
@@ -100,5 +102,8 @@ TEST_F(LoginTables, RightsBelowFullAccessOfTheProfileOnly)
               QStringList({"M_Plan=0"}));
     EXPECT_TRUE(login::droitsRestreints(module.base, {}, QStringLiteral("' OR ''='")).empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Tables, LoginTables, testing::Values(false, true),
+                         [](const auto &param) { return param.param ? "Bare" : "Schema"; });
 
 } // namespace

@@ -21,15 +21,17 @@ const QString LocalMissing = QStringLiteral("Répertoire TORBPROD incomplet (BDL
 
 } // namespace
 
-class TranslationLoading : public testing::Test
+// Run on the tables of schema/ and on tables with only their defined fields.
+class TranslationLoading : public testing::TestWithParam<bool>
 {
 protected:
-    ServicesFixture fixture;
+    ServicesFixture fixture{GetParam() ? testing_support::bareSchemaFolder()
+                                       : testing_support::schemaFolder()};
     ui::testing::ScriptedDialogs dialogs;
     Traduction traduction{fixture.etat};
 };
 
-TEST_F(TranslationLoading, FrenchTouchesNoFile)
+TEST_P(TranslationLoading, FrenchTouchesNoFile)
 {
     // Both databases missing: nothing is even tested.
     traduction.Init_Traduction();
@@ -62,7 +64,7 @@ TEST(TranslationLoadingChecks, MissingDatabaseEndsTheLauncherAfterItsMessage)
     }
 }
 
-TEST_F(TranslationLoading, TranslationFolderWithoutFinalSeparatorIsMissing)
+TEST_P(TranslationLoading, TranslationFolderWithoutFinalSeparatorIsMissing)
 {
     fixture.createBdtrad({});
     fixture.createBdloc();
@@ -72,7 +74,7 @@ TEST_F(TranslationLoading, TranslationFolderWithoutFinalSeparatorIsMissing)
     EXPECT_THROW(traduction.Init_Traduction(), services::LauncherEnd);
 }
 
-TEST_F(TranslationLoading, CopiesTheLanguageRowsThatHoldATranslation)
+TEST_P(TranslationLoading, CopiesTheLanguageRowsThatHoldATranslation)
 {
     fixture.createBdtrad(
         {{QStringLiteral("Quitter"), QStringLiteral("Exit"), QStringLiteral("Zakończ")},
@@ -98,7 +100,7 @@ TEST_F(TranslationLoading, CopiesTheLanguageRowsThatHoldATranslation)
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
-TEST_F(TranslationLoading, LanguageWithoutTranslationsEmptiesTheTableAndFallsBackToFrench)
+TEST_P(TranslationLoading, LanguageWithoutTranslationsEmptiesTheTableAndFallsBackToFrench)
 {
     fixture.createBdtrad({{QStringLiteral("Quitter"), QStringLiteral("Exit"), QString()},
                           {QStringLiteral("Aide"), QStringLiteral("Help"), {}}});
@@ -115,7 +117,7 @@ TEST_F(TranslationLoading, LanguageWithoutTranslationsEmptiesTheTableAndFallsBac
     EXPECT_TRUE(fixture.etat.RS_TRAD);
 }
 
-TEST_F(TranslationLoading, UnknownLanguageColumnFailsToTheCallerWithTheTableEmptied)
+TEST_P(TranslationLoading, UnknownLanguageColumnFailsToTheCallerWithTheTableEmptied)
 {
     fixture.createBdtrad({{QStringLiteral("Quitter"), QStringLiteral("Exit"), {}}});
     fixture.createBdloc();
@@ -126,9 +128,32 @@ TEST_F(TranslationLoading, UnknownLanguageColumnFailsToTheCallerWithTheTableEmpt
     fixture.etat.Num_Langue = 3;
     EXPECT_THROW(traduction.Init_Traduction(), platform::Failure);
     EXPECT_TRUE(fixture.tmpTradRows().isEmpty());
-    EXPECT_FALSE(services::recordedTranslationSource(*fixture.etat.DB_LOC)); // nothing claims the rows
+    // Nothing claims the rows.
+    EXPECT_FALSE(services::recordsTranslationSource(*fixture.etat.DB_LOC) &&
+                 services::recordedTranslationSource(*fixture.etat.DB_LOC));
     EXPECT_TRUE(dialogs.shown().empty());
 }
+
+TEST_P(TranslationLoading, TheLookupFindsTheCopiedRowsIgnoringCase)
+{
+    fixture.createBdtrad(
+        {{QStringLiteral("Quitter"), QStringLiteral("Exit"), {}},
+         {QStringLiteral("Confirmez la sortie de TORBPROD"), QStringLiteral("Confirm leaving TORBPROD"), {}},
+         {QStringLiteral("Confirmez la sortie du module"),
+          QStringLiteral("Confirm leaving the module"),
+          {}}});
+    fixture.createBdloc();
+    fixture.etat.Num_Langue = 1;
+    traduction.Init_Traduction();
+    EXPECT_EQ(traduction.TRAD(QStringLiteral("  QUITTER ")), QStringLiteral("  Exit "));
+    EXPECT_EQ(traduction.TRAD(QStringLiteral("confirmez la sortie du MODULE")),
+              QStringLiteral("Confirm leaving the module"));
+    EXPECT_EQ(traduction.TRAD(QStringLiteral("Confirmez la sortie")), QStringLiteral("Confirmez la sortie"));
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, TranslationLoading, testing::Values(false, true),
+                         [](const auto &param) { return param.param ? "Bare" : "Schema"; });
 
 // The copy is skipped only while TMP_TRAD provably holds the rows of BDTRAD.MDB as it stands.
 // An installation whose launcher has started once in language 1.

@@ -12,9 +12,9 @@ namespace login_testing
 namespace
 {
 
-storage::Database created(const QString &path)
+storage::Database created(const QString &path, const QString &schemaFolder)
 {
-    storage::createDatabase(path, schemaText(QStringLiteral("MODULE.sql")));
+    storage::createDatabase(path, testing_support::schemaText(QStringLiteral("MODULE.sql"), schemaFolder));
     return storage::Database::open(path);
 }
 
@@ -27,7 +27,10 @@ QString schemaText(const QString &name)
     return QString::fromUtf8(schema.readAll());
 }
 
-ModuleDatabase::ModuleDatabase(const QString &path) : base(created(path)) {}
+ModuleDatabase::ModuleDatabase(const QString &path, const QString &schemaFolder)
+    : base(created(path, schemaFolder))
+{
+}
 
 void ModuleDatabase::addProfil(const QString &profil, const QString &motDePasse, const QString &table)
 {

@@ -21,7 +21,8 @@ QVariant nullable(const std::optional<QString> &text)
 
 } // namespace
 
-ServicesFixture::ServicesFixture() : m_formerDirectory(platform::currentDirectory())
+ServicesFixture::ServicesFixture(QString schemaFolder)
+    : m_schemaFolder(std::move(schemaFolder)), m_formerDirectory(platform::currentDirectory())
 {
     QDir().mkpath(data());
     QDir().mkpath(bases());
@@ -40,7 +41,7 @@ ServicesFixture::~ServicesFixture()
 void ServicesFixture::createBdtrad(const QList<TranslationRow> &rows)
 {
     const QString path = bases() + QStringLiteral("/BDTRAD.MDB");
-    storage::createDatabase(path, testing_support::schemaText(QStringLiteral("BDTRAD.sql")));
+    storage::createDatabase(path, testing_support::schemaText(QStringLiteral("BDTRAD.sql"), m_schemaFolder));
     storage::Database database = storage::Database::open(path);
     for (const TranslationRow &row : rows)
         database.execute(QStringLiteral("INSERT INTO TTRAD (T_VALEUR, T_TRAD1, T_TRAD2) VALUES (?, ?, ?)"),
@@ -50,7 +51,7 @@ void ServicesFixture::createBdtrad(const QList<TranslationRow> &rows)
 void ServicesFixture::createBdloc()
 {
     storage::createDatabase(data() + QStringLiteral("/BDLOC.MDB"),
-                            testing_support::schemaText(QStringLiteral("BDLOC.sql")));
+                            testing_support::schemaText(QStringLiteral("BDLOC.sql"), m_schemaFolder));
 }
 
 QStringList ServicesFixture::tmpTradRows() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "launcher/services/SharedState.h"
+#include "tests/support/fixtures/SchemaFiles.h"
 #include "tests/support/fixtures/TempFolder.h"
 
 #include <QString>
@@ -19,11 +20,11 @@ struct TranslationRow {
 
 // A temporary installation just big enough for the services: a data folder "SOC1" that is the
 // current directory while the fixture lives, a database folder "BASES" and the launcher state
-// pointing at it.
+// pointing at it. Its databases are made from the schema files of the folder given.
 class ServicesFixture
 {
 public:
-    ServicesFixture();
+    explicit ServicesFixture(QString schemaFolder = testing_support::schemaFolder());
     ~ServicesFixture();
     ServicesFixture(const ServicesFixture &) = delete;
     ServicesFixture &operator=(const ServicesFixture &) = delete;
@@ -43,6 +44,7 @@ public:
 
 private:
     testing_support::TempFolder m_folder;
+    QString m_schemaFolder;
     QString m_formerDirectory;
 };
 
