@@ -1,6 +1,7 @@
 #include "template-manager/tests/support/TemplateInstallation.h"
 
 #include "platform/Failure.h"
+#include "tests/support/fixtures/SchemaFiles.h"
 #include "tools/sample-installation/SampleDatabases.h"
 #include "ui/Form.h"
 
@@ -88,7 +89,7 @@ TEST_F(TemplateStartTest, TheWindowShowsTheTemplateFolderAsStored)
 
 class TemplateRowOrderTest : public TemplateStartTest
 {
-protected:
+public:
     // Row 2 is stored last, with a folder that has no final separator.
     static tools::SampleOptions rowTwoLast()
     {
@@ -108,6 +109,27 @@ TEST_F(TemplateRowOrderTest, KeyTwoIsFoundWhereverItIsStoredAndItsFolderIsTakenU
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->cheminDot(), "/srv/Modèles");
     EXPECT_EQ(window->pathLabel().text(), "/srv/Modèles");
+}
+
+// The folder table and SIGNETS.MDB with only the fields of their tables: no row key of ours.
+class BareTablesTemplateStartTest : public TemplateStartTest
+{
+protected:
+    static tools::SampleOptions bareRowTwoLast()
+    {
+        tools::SampleOptions options = TemplateRowOrderTest::rowTwoLast();
+        options.schemaFolder = testing_support::bareSchemaFolder();
+        return options;
+    }
+    BareTablesTemplateStartTest() : TemplateStartTest(bareRowTwoLast()) {}
+};
+
+TEST_F(BareTablesTemplateStartTest, KeyTwoIsFoundAndTheBookmarksLoad)
+{
+    FModarin *window = start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->cheminDot(), "/srv/Modèles");
+    EXPECT_TRUE(m_dialogs.shown().empty()) << "no \"Form load : \" message";
 }
 
 TEST_F(TemplateStartTest, WithoutARowOfKeyTwoTheWindowComesWithoutFolderOrTemplates)

@@ -328,7 +328,7 @@ TEST_P(RowsWithoutKeyTest, AnEditFindsItsRowUnderANewRowidAndNeverWritesAnother)
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, TranslationFormTest, ::testing::Values(false, true),
-                         [](const auto &info) { return info.param ? "Bare" : "Schema"; });
+                         [](const auto &param) { return param.param ? "Bare" : "Schema"; });
 INSTANTIATE_TEST_SUITE_P(Tables, RowsWithoutKeyTest, ::testing::Values(true),
                          [](const auto &) { return "Bare"; });
 

@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "storage/Database.h"
 #include "support/MenuDoubles.h"
+#include "tests/support/fixtures/SchemaFiles.h"
 #include "tests/support/fixtures/TempInstallation.h"
 #include "ui/Program.h"
 #include "ui/testing/ScriptedDialogs.h"
@@ -264,6 +265,33 @@ TEST_F(MenuStartUp, EngineFailuresAreReportedInFrench)
         menuprod.reset();
         writeFile(dbpath, dbpathBytes);
         writeFile(bdtrad, bdtradBytes);
+    }
+}
+
+// The installation's databases with only the fields of their tables: no row keys, no record of
+// the translation copy's source.
+class BareTablesMenuStartUp : public MenuStartUp
+{
+protected:
+    static tools::SampleOptions options()
+    {
+        tools::SampleOptions options = inLanguage(1);
+        options.schemaFolder = testing_support::bareSchemaFolder();
+        return options;
+    }
+    BareTablesMenuStartUp() : MenuStartUp(options()) {}
+};
+
+TEST_F(BareTablesMenuStartUp, TranslatesFromTheCopyAtEachStart)
+{
+    for (int run = 0; run < 2; ++run) {
+        ASSERT_EQ(start(), std::nullopt);
+        EXPECT_EQ(state().Chemin_BaseTrad, installation.databases() + QLatin1Char('/'));
+        EXPECT_EQ(state().Num_Langue, 1);
+        EXPECT_EQ(form().button(QStringLiteral("CMD_Prix")).text(), QStringLiteral("Quotes"));
+        EXPECT_EQ(form().button(QStringLiteral("Cmd_Apro")).text(), QStringLiteral("Purchasing"));
+        menuprod.reset();
+        doubles.reset();
     }
 }
 

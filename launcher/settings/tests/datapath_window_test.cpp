@@ -14,7 +14,8 @@ namespace
 const QString noProduct =
     QStringLiteral("Aucun environnement trouvé : vous devez d'abord installer vos produits");
 
-class DataPathWindow : public testing::Test
+// Run on the tables of schema/ and on tables with only their defined fields.
+class DataPathWindow : public testing::TestWithParam<bool>
 {
 protected:
     void SetUp() override { fixture.addSampleRows(); }
@@ -36,7 +37,8 @@ protected:
         window().CTX_PathServeur().setFocus();
     }
 
-    DataPathFixture fixture;
+    DataPathFixture fixture{GetParam() ? testing_support::bareSchemaFolder()
+                                       : testing_support::schemaFolder()};
 };
 
 TEST(DataPathWindowEmpty, AnEmptyTableIsReportedOnceTranslatedAndTheWindowClosesItself)
@@ -50,7 +52,7 @@ TEST(DataPathWindowEmpty, AnEmptyTableIsReportedOnceTranslatedAndTheWindowCloses
     EXPECT_TRUE(fixture.storedHistory().isEmpty());
 }
 
-TEST_F(DataPathWindow, TheLoadShowsTheRowsInKeyOrderWithTheFirstRowsFolderAsServerDefault)
+TEST_P(DataPathWindow, TheLoadShowsTheRowsInKeyOrderWithTheFirstRowsFolderAsServerDefault)
 {
     fixture.addFolderRows({{0, QStringLiteral("TORBTECH"), QStringLiteral("/srv/premier/"), std::nullopt,
                             QStringLiteral("TORBTECH.MDB"), QStringLiteral("M"), QStringLiteral(" ")}});
@@ -70,7 +72,7 @@ TEST_F(DataPathWindow, TheLoadShowsTheRowsInKeyOrderWithTheFirstRowsFolderAsServ
     EXPECT_EQ(window().CTX_PROD().text(), QStringLiteral("TORBTECH"));
 }
 
-TEST_F(DataPathWindow, ARowShownPointsTheListsAtItsDatabaseAndAppliesTheEnvironmentRule)
+TEST_P(DataPathWindow, ARowShownPointsTheListsAtItsDatabaseAndAppliesTheEnvironmentRule)
 {
     fixture.writeFile(fixture.bases() + QStringLiteral("/AUTRE.MDB"));
     fixture.open();
@@ -91,7 +93,7 @@ TEST_F(DataPathWindow, ARowShownPointsTheListsAtItsDatabaseAndAppliesTheEnvironm
     EXPECT_TRUE(fixture.dialogs.shown().empty());
 }
 
-TEST_F(DataPathWindow, AFolderChosenInTheListsIsStoredInUpperCaseBySave)
+TEST_P(DataPathWindow, AFolderChosenInTheListsIsStoredInUpperCaseBySave)
 {
     QDir().mkpath(fixture.root() + QStringLiteral("/Serveur/Bases"));
     fixture.writeFile(fixture.root() + QStringLiteral("/Serveur/Bases/torbstoc.mdb"));
@@ -110,7 +112,7 @@ TEST_F(DataPathWindow, AFolderChosenInTheListsIsStoredInUpperCaseBySave)
     EXPECT_TRUE(fixture.dialogs.shown().empty());
 }
 
-TEST_F(DataPathWindow, AnotherFileIsRefusedAndTheFolderStays)
+TEST_P(DataPathWindow, AnotherFileIsRefusedAndTheFolderStays)
 {
     fixture.open();
     window().LSF_APPLI().setPattern(QStringLiteral("*"));
@@ -121,7 +123,7 @@ TEST_F(DataPathWindow, AnotherFileIsRefusedAndTheFolderStays)
     EXPECT_EQ(window().FPATH_PATH().text(), fixture.bases() + u'/');
 }
 
-TEST_F(DataPathWindow, ClearThenSaveLeavesAnEmptyFolderNotNull)
+TEST_P(DataPathWindow, ClearThenSaveLeavesAnEmptyFolderNotNull)
 {
     fixture.open();
     window().Cmd_efface().click();
@@ -131,7 +133,7 @@ TEST_F(DataPathWindow, ClearThenSaveLeavesAnEmptyFolderNotNull)
     EXPECT_EQ(stored(3).path, fixture.bases() + u'/');
 }
 
-TEST_F(DataPathWindow, SingleStationBlanksTheNetworkTypeAndSavesTheBlank)
+TEST_P(DataPathWindow, SingleStationBlanksTheNetworkTypeAndSavesTheBlank)
 {
     fixture.open();
     window().CTX_Status().setText(QStringLiteral("M"));
@@ -155,7 +157,7 @@ TEST_F(DataPathWindow, SingleStationBlanksTheNetworkTypeAndSavesTheBlank)
     EXPECT_TRUE(window().CTX_RESEAU().hasFocus());
 }
 
-TEST_F(DataPathWindow, TheEnvironmentCheckIsCaseSensitiveAndTranslatedLineByLine)
+TEST_P(DataPathWindow, TheEnvironmentCheckIsCaseSensitiveAndTranslatedLineByLine)
 {
     fixture.translate(QStringLiteral("Type d'environnement erroné :"), QStringLiteral("Wrong environment:"));
     fixture.open();
@@ -171,7 +173,7 @@ TEST_F(DataPathWindow, TheEnvironmentCheckIsCaseSensitiveAndTranslatedLineByLine
     EXPECT_EQ(fixture.dialogs.shown().size(), 1u);
 }
 
-TEST_F(DataPathWindow, EnterInTheEnvironmentBoxTabsOnAndInTheNetworkBoxDoesNothing)
+TEST_P(DataPathWindow, EnterInTheEnvironmentBoxTabsOnAndInTheNetworkBoxDoesNothing)
 {
     fixture.open();
     QTest::keyClick(window().CTX_Status().widget(), Qt::Key_Return);
@@ -179,7 +181,7 @@ TEST_F(DataPathWindow, EnterInTheEnvironmentBoxTabsOnAndInTheNetworkBoxDoesNothi
     EXPECT_EQ(fixture.keys.sent, QStringList({"{TAB}"}));
 }
 
-TEST_F(DataPathWindow, F10SavesFromAnyControl)
+TEST_P(DataPathWindow, F10SavesFromAnyControl)
 {
     fixture.open();
     chooseRow(3);
@@ -191,7 +193,7 @@ TEST_F(DataPathWindow, F10SavesFromAnyControl)
     EXPECT_EQ(stored(3).network, QStringLiteral("L"));
 }
 
-TEST_F(DataPathWindow, QuitGivesUpUnsavedChangesAndTheNextOpeningStartsAfresh)
+TEST_P(DataPathWindow, QuitGivesUpUnsavedChangesAndTheNextOpeningStartsAfresh)
 {
     fixture.open();
     window().CTX_Status().setText(QStringLiteral("M"));
@@ -209,5 +211,8 @@ TEST_F(DataPathWindow, QuitGivesUpUnsavedChangesAndTheNextOpeningStartsAfresh)
     EXPECT_EQ(window().DBC_PathServeur().text(), QStringLiteral("/nouveau/"));
     EXPECT_EQ(window().DBC_PathServeur().list(0), QStringLiteral("/srv/memo/"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Tables, DataPathWindow, testing::Values(false, true),
+                         [](const auto &param) { return param.param ? "Bare" : "Schema"; });
 
 } // namespace

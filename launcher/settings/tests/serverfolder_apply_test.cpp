@@ -12,7 +12,8 @@ namespace
 const QString unknownFolder = QStringLiteral("Chemin serveur inconnu !!!");
 
 // The sample rows with a server folder that holds TORBSTOC.MDB only.
-class ServerFolderApply : public testing::Test
+// Run on the tables of schema/ and on tables with only their defined fields.
+class ServerFolderApply : public testing::TestWithParam<bool>
 {
 protected:
     void SetUp() override
@@ -37,11 +38,12 @@ protected:
         return paths;
     }
 
-    DataPathFixture fixture;
+    DataPathFixture fixture{GetParam() ? testing_support::bareSchemaFolder()
+                                       : testing_support::schemaFolder()};
     const QString server = fixture.root() + QStringLiteral("/Serveur");
 };
 
-TEST_F(ServerFolderApply, MovesTheProductsFoundThereAsTypedAndRemembersTheFolderOnce)
+TEST_P(ServerFolderApply, MovesTheProductsFoundThereAsTypedAndRemembersTheFolderOnce)
 {
     const QString bases = fixture.bases() + u'/';
     const QString typed = fixture.root() + QStringLiteral("/serveur");
@@ -65,7 +67,7 @@ TEST_F(ServerFolderApply, MovesTheProductsFoundThereAsTypedAndRemembersTheFolder
     EXPECT_EQ(window().DBC_PathServeur().listCount(), 0);
 }
 
-TEST_F(ServerFolderApply, AFolderWithoutAnyFileChangesNothing)
+TEST_P(ServerFolderApply, AFolderWithoutAnyFileChangesNothing)
 {
     QDir().mkpath(fixture.root() + QStringLiteral("/Vide/Sous"));
     fixture.writeFile(fixture.root() + QStringLiteral("/Vide/.cache"));
@@ -81,7 +83,7 @@ TEST_F(ServerFolderApply, AFolderWithoutAnyFileChangesNothing)
     EXPECT_TRUE(fixture.storedHistory().isEmpty());
 }
 
-TEST_F(ServerFolderApply, ARememberedFolderIsCopiedToTheServerBoxWhenChosen)
+TEST_P(ServerFolderApply, ARememberedFolderIsCopiedToTheServerBoxWhenChosen)
 {
     window().CmdClose().click();
     fixture.addHistory(QStringLiteral("/srv/ancien/"));
@@ -95,5 +97,8 @@ TEST_F(ServerFolderApply, ARememberedFolderIsCopiedToTheServerBoxWhenChosen)
     EXPECT_EQ(window().CTX_PathServeur().text(), server + u'/');
     EXPECT_EQ(storedPaths().first(), fixture.bases() + u'/'); // nothing applied yet
 }
+
+INSTANTIATE_TEST_SUITE_P(Tables, ServerFolderApply, testing::Values(false, true),
+                         [](const auto &param) { return param.param ? "Bare" : "Schema"; });
 
 } // namespace

@@ -29,16 +29,17 @@ QVariant nullable(const std::optional<QString> &text)
 
 } // namespace
 
-DataPathFixture::DataPathFixture() : m_formerDirectory(platform::currentDirectory())
+DataPathFixture::DataPathFixture(const QString &schemaFolder)
+    : m_formerDirectory(platform::currentDirectory())
 {
     QDir().mkpath(data());
     QDir().mkpath(bases());
     writeFile(bases() + QStringLiteral("/TORBSTOC.MDB"));
     writeFile(bases() + QStringLiteral("/TORBCOM.MDB"));
     storage::createDatabase(data() + QStringLiteral("/DBPATH.MDB"),
-                            testing_support::schemaText(QStringLiteral("DBPATH.sql")));
+                            testing_support::schemaText(QStringLiteral("DBPATH.sql"), schemaFolder));
     storage::createDatabase(data() + QStringLiteral("/BDLOC.MDB"),
-                            testing_support::schemaText(QStringLiteral("BDLOC.sql")));
+                            testing_support::schemaText(QStringLiteral("BDLOC.sql"), schemaFolder));
     platform::setCurrentDirectory(data());
     etat.Rep_Donnees = data() + u'/';
     etat.DB_Path = storage::Database::open(data() + QStringLiteral("/DBPATH.MDB"));

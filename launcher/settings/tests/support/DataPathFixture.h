@@ -5,6 +5,7 @@
 #include "launcher/settings/FPARSYS.h"
 #include "platform/KeySender.h"
 #include "storage/FolderTable.h"
+#include "tests/support/fixtures/SchemaFiles.h"
 #include "tests/support/fixtures/TempFolder.h"
 #include "ui/testing/ScriptedDialogs.h"
 
@@ -23,13 +24,13 @@ public:
 };
 
 // A data folder "SOC1" (the current directory while the fixture lives) with DBPATH.MDB and
-// BDLOC.MDB made from the schema, a database folder "BASES" holding TORBSTOC.MDB and TORBCOM.MDB,
-// the launcher state pointing at them, and the data-path window on top. Message boxes go to the
-// scripted dialogs.
+// BDLOC.MDB made from the schema files of the folder given, a database folder "BASES" holding TORBSTOC.MDB
+// and TORBCOM.MDB, the launcher state pointing at them, and the data-path window on top. Message boxes go to
+// the scripted dialogs.
 class DataPathFixture
 {
 public:
-    DataPathFixture();
+    explicit DataPathFixture(const QString &schemaFolder = testing_support::schemaFolder());
     ~DataPathFixture();
     DataPathFixture(const DataPathFixture &) = delete;
     DataPathFixture &operator=(const DataPathFixture &) = delete;
