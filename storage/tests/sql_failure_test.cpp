@@ -1,3 +1,4 @@
+#include "storage/Compaction.h"
 #include "storage/Database.h"
 #include "storage/ErrorNumbers.h"
 
@@ -102,6 +103,15 @@ TEST(SqlFailure, EachKindIsToldInFrenchWithItsFileAndSqlitesTextInBrackets)
                  const Holder otherWorkstation(path);
                  database.openQuery(QStringLiteral("SELECT * FROM TEXTS"));
              }});
+    }
+    {
+        const QString path = makeDatabase(folder, QStringLiteral("TORBSTOC.MDB"), texts);
+        const QString target = folder.file(QStringLiteral("TORBSTOC_NEW.MDB"));
+        kinds.push_back({"held by another workstation during a compaction", SQLITE_BUSY,
+                         "occupée par un autre poste", nullptr, path, [path, target] {
+                             const Holder otherWorkstation(path);
+                             const storage::CompactionHold hold = storage::compactDatabase(path, target);
+                         }});
     }
     {
         const QString main = makeDatabase(folder, QStringLiteral("BDLOC.MDB"), texts);
