@@ -95,9 +95,20 @@ TEST_F(EditorStartTest, TellsWhichPartOfTheFolderTableIsMissing)
     EXPECT_TRUE(m_dialogs.texts().last().contains(QStringLiteral("TPATH")));
     EXPECT_TRUE(m_dialogs.texts().last().contains(QStringLiteral("est vide")));
 
-    QFile::remove(m_installation.data() + QStringLiteral("/DBPATH.MDB"));
-    m_dialogs.expectMessage(ui::Answer::Ok,
-                            m_installation.data() + QStringLiteral("/DBPATH.MDB introuvable ..."));
+    // A damaged file is told in French, with its name.
+    const QString dbpath = m_installation.data() + QStringLiteral("/DBPATH.MDB");
+    {
+        QFile file(dbpath);
+        ASSERT_TRUE(file.resize(4096));
+    }
+    m_dialogs.expectMessage();
+    EXPECT_FALSE(find());
+    EXPECT_TRUE(
+        m_dialogs.texts().last().startsWith(QStringLiteral("La base '%1' est endommagée").arg(dbpath)))
+        << m_dialogs.texts().last().toStdString();
+
+    QFile::remove(dbpath);
+    m_dialogs.expectMessage(ui::Answer::Ok, dbpath + QStringLiteral(" introuvable ..."));
     EXPECT_FALSE(find());
 }
 
