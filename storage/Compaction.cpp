@@ -1,6 +1,6 @@
 #include "storage/Compaction.h"
 
-#include "storage/Connection.h"
+#include "storage/BusyWait.h"
 #include "storage/DatabaseFile.h"
 #include "storage/PendingFile.h"
 #include "storage/RawConnection.h"
@@ -10,84 +10,98 @@
 #include "platform/CaseResolution.h"
 #include "platform/FileFailure.h"
 
-#include <QFileInfo>
-#include <sys/stat.h>
-
 namespace storage
 {
 
 namespace
 {
 
-bool pathTaken(const QString &path)
+void run(sqlite3 *handle, const char *sql)
 {
-    struct stat info;
-    return ::lstat(platform::nativePath(path).constData(), &info) == 0;
+    if (sqlite3_exec(handle, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw sqlFailure(handle);
 }
 
-// The source, read-only, with our collation: rebuilt indexes keep the order our cursors expect.
-// The engine accepts an empty file as its output. It writes the copy without flushing it on the
-// way (its output takes the source's synchronous setting); the one flush of the finished file
-// follows when it is named.
-void vacuumInto(const QString &source, const QString &target)
+// A read of the database held open, so that SQLite's read lock keeps other connections from
+// committing until it ends. The first read also rolls back a hot journal left by a crash.
+class HeldRead
 {
-    const RawConnection connection(databaseUri(source, true).toUtf8(),
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
-    requireReadableSchema(connection.handle(), QStringLiteral("main"), source);
-    if (sqlite3_exec(connection.handle(), "PRAGMA main.synchronous = OFF", nullptr, nullptr, nullptr) !=
-        SQLITE_OK)
-        throw sqlFailure(connection.handle());
-    StatementRun vacuum(connection.handle(), QStringLiteral("VACUUM INTO ?1"));
-    bindValue(vacuum.get(), 1, QFileInfo(target).absoluteFilePath());
-    vacuum.step();
+public:
+    explicit HeldRead(sqlite3 *handle) : m_handle(handle)
+    {
+        run(handle, "BEGIN");
+        try {
+            run(handle, "SELECT count(*) FROM sqlite_master");
+        } catch (...) {
+            end();
+            throw;
+        }
+    }
+    HeldRead(const HeldRead &) = delete;
+    HeldRead &operator=(const HeldRead &) = delete;
+    ~HeldRead() { end(); }
+
+private:
+    void end() { sqlite3_exec(m_handle, "ROLLBACK", nullptr, nullptr, nullptr); }
+
+    sqlite3 *m_handle;
+};
+
+// Every page of the source as it stands, into the empty file at the target path. The copy is
+// flushed once, whole, when it is named: no journal and no flush on the way.
+void copyPages(sqlite3 *source, const QString &target)
+{
+    const RawConnection copy(platform::nativePath(target), SQLITE_OPEN_READWRITE);
+    run(copy.handle(), "PRAGMA journal_mode = OFF");
+    run(copy.handle(), "PRAGMA synchronous = OFF");
+    sqlite3_backup *backup = sqlite3_backup_init(copy.handle(), "main", source, "main");
+    if (!backup)
+        throw sqlFailure(copy.handle());
+    const int stepped = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE)
+        throw sqlFailure(copy.handle());
 }
 
 } // namespace
 
-CompactionHold::CompactionHold(std::unique_ptr<UseMark> mark) : m_mark(std::move(mark)) {}
-CompactionHold::CompactionHold(CompactionHold &&) noexcept = default;
-CompactionHold &CompactionHold::operator=(CompactionHold &&) noexcept = default;
-CompactionHold::~CompactionHold() = default;
-
-void CompactionHold::release()
+Compaction::Compaction(const QString &sourcePath)
+    : m_path(existingDatabaseFile(sourcePath)),
+      m_mark(std::make_unique<UseMark>(m_path, UseMark::Kind::Exclusive)),
+      m_connection(std::make_unique<RawConnection>(databaseUri(m_path, false).toUtf8(),
+                                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI))
 {
-    m_mark.reset();
+    sqlite3 *handle = m_connection->handle();
+    sqlite3_busy_timeout(handle, kBusyTimeoutMilliseconds);
+    // The engine rebuilds the database in a temporary file, never in memory: the run's memory
+    // stays small however large the database.
+    run(handle, "PRAGMA temp_store = FILE");
+    requireReadableSchema(handle, QStringLiteral("main"), m_path);
 }
 
-CompactedCopy::CompactedCopy(std::unique_ptr<UseMark> mark, std::unique_ptr<PendingFile> copy)
-    : m_mark(std::move(mark)), m_copy(std::move(copy))
-{
-}
-CompactedCopy::CompactedCopy(CompactedCopy &&) noexcept = default;
-CompactedCopy::~CompactedCopy() = default;
+Compaction::~Compaction() = default;
 
-const QString &CompactedCopy::temporaryPath() const
+void Compaction::copyBeside(const QString &targetPath)
 {
-    return m_copy->temporaryPath();
-}
-
-CompactionHold CompactedCopy::nameAsTarget() &&
-{
-    m_copy->name();
     m_copy.reset();
-    return CompactionHold(std::move(m_mark));
+    auto copy = std::make_unique<PendingFile>(platform::resolveCase(targetPath));
+    {
+        const HeldRead snapshot(m_connection->handle());
+        copyPages(m_connection->handle(), copy->temporaryPath());
+    }
+    m_copy = std::move(copy);
 }
 
-CompactedCopy compactIntoTemporary(const QString &sourcePath, const QString &targetPath)
+void Compaction::compactInPlace()
 {
-    const QString source = existingDatabaseFile(sourcePath);
-    const QString target = platform::resolveCase(targetPath);
-    if (pathTaken(target))
-        throw targetExistsFailure(targetPath);
-    auto alone = std::make_unique<UseMark>(source, UseMark::Kind::Exclusive);
-    auto copy = std::make_unique<PendingFile>(target);
-    vacuumInto(source, copy->temporaryPath());
-    return CompactedCopy(std::move(alone), std::move(copy));
+    run(m_connection->handle(), "VACUUM");
 }
 
-CompactionHold compactDatabase(const QString &sourcePath, const QString &targetPath)
+void Compaction::replaceTarget()
 {
-    return compactIntoTemporary(sourcePath, targetPath).nameAsTarget();
+    const std::unique_ptr<PendingFile> copy = std::move(m_copy);
+    if (copy)
+        copy->replaceFinal();
 }
 
 } // namespace storage

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace storage
 {
@@ -26,8 +27,17 @@ public:
     // Flushes the contents, renames the temporary to the final path (failing when that name
     // exists, in any case of letters) and flushes the folder, so the name survives a crash.
     void name();
+    // The same, replacing the file at the final path in one step.
+    void replaceFinal();
+
+    // The temporaries that pending files of the final path left behind (a process killed
+    // before naming its file), with the journal that SQLite may have left beside each.
+    static QStringList leftoversOf(const QString &finalPath);
 
 private:
+    void flush();
+    void closeNamed();
+
     QString m_finalPath;
     QString m_temporaryPath;
     int m_descriptor = -1;
