@@ -1,6 +1,7 @@
 #include "storage/Compaction.h"
 
 #include "storage/BusyWait.h"
+#include "storage/Connection.h"
 #include "storage/DatabaseFile.h"
 #include "storage/PendingFile.h"
 #include "storage/RawConnection.h"
@@ -9,6 +10,10 @@
 
 #include "platform/CaseResolution.h"
 #include "platform/FileFailure.h"
+
+#include <cerrno>
+#include <unistd.h>
+#include <vector>
 
 namespace storage
 {
@@ -47,8 +52,77 @@ private:
     sqlite3 *m_handle;
 };
 
-// Every page of the source as it stands, into the empty file at the target path. The copy is
-// flushed once, whole, when it is named: no journal and no flush on the way.
+bool inWalMode(sqlite3 *handle)
+{
+    StatementRun mode(handle, QStringLiteral("PRAGMA main.journal_mode"));
+    return mode.step() &&
+           qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(mode.get(), 0)), "wal") == 0;
+}
+
+// A descriptor on the database file among those of the in-use marks: closing any other
+// descriptor of the file would drop the process's SQLite locks on it.
+class MarkDescriptor
+{
+public:
+    explicit MarkDescriptor(const QString &path) : m_opened(marks::takeDescriptor(path)) {}
+    MarkDescriptor(const MarkDescriptor &) = delete;
+    MarkDescriptor &operator=(const MarkDescriptor &) = delete;
+    ~MarkDescriptor() { marks::keepOrClose(m_opened.key, m_opened.descriptor); }
+    int get() const { return m_opened.descriptor; }
+
+private:
+    marks::OpenedFile m_opened;
+};
+
+// Reads and writes from the source's offset on, where the kernel cannot copy between the two.
+void copyThroughMemory(int source, off_t offset, int target, const QString &sourcePath,
+                       const QString &targetPath)
+{
+    constexpr size_t kChunkBytes = 1 << 20;
+    std::vector<char> chunk(kChunkBytes);
+    for (;;) {
+        const ssize_t read = ::pread(source, chunk.data(), chunk.size(), offset);
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0)
+            throw platform::fileFailure(QStringLiteral("Impossible de lire"), sourcePath, errno);
+        if (read == 0)
+            return;
+        for (ssize_t written = 0; written < read;) {
+            const ssize_t done = ::write(target, chunk.data() + written, size_t(read - written));
+            if (done < 0 && errno == EINTR)
+                continue;
+            if (done <= 0)
+                throw platform::fileFailure(QStringLiteral("Impossible d'écrire"), targetPath,
+                                            done < 0 ? errno : ENOSPC);
+            written += done;
+        }
+        offset += read;
+    }
+}
+
+// The database file's bytes as they lie, into the empty target: while a read is held, no
+// connection writes to a database in rollback-journal mode. The kernel copies them where it can.
+void copyBytes(const QString &sourcePath, int target, const QString &targetPath)
+{
+    const MarkDescriptor source(sourcePath);
+    constexpr size_t kCallBytes = 64 << 20;
+    off_t offset = 0;
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(source.get(), &offset, target, nullptr, kCallBytes, 0);
+        if (copied == 0)
+            return;
+        if (copied > 0 || errno == EINTR)
+            continue;
+        if (errno != EXDEV && errno != ENOSYS && errno != EOPNOTSUPP && errno != EINVAL)
+            throw platform::fileFailure(QStringLiteral("Impossible de copier"), sourcePath, errno);
+        return copyThroughMemory(source.get(), offset, target, sourcePath, targetPath);
+    }
+}
+
+// Every page of the database as it stands, into the empty file at the target path, for a database
+// in WAL mode, whose last commits may lie in its WAL file. The copy is flushed once, whole, when
+// it is named: no journal and no flush on the way.
 void copyPages(sqlite3 *source, const QString &target)
 {
     const RawConnection copy(platform::nativePath(target), SQLITE_OPEN_READWRITE);
@@ -87,7 +161,10 @@ void Compaction::copyBeside(const QString &targetPath)
     auto copy = std::make_unique<PendingFile>(platform::resolveCase(targetPath));
     {
         const HeldRead snapshot(m_connection->handle());
-        copyPages(m_connection->handle(), copy->temporaryPath());
+        if (inWalMode(m_connection->handle()))
+            copyPages(m_connection->handle(), copy->temporaryPath());
+        else
+            copyBytes(m_path, copy->descriptor(), copy->temporaryPath());
     }
     m_copy = std::move(copy);
 }

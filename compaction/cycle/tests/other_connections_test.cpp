@@ -124,3 +124,22 @@ TEST_F(OtherConnectionsTest, IdleConnectionWritesAfterTheRunIntoTheLiveDatabase)
     EXPECT_EQ(marks("TORBSTOC.BAKMDB"), QStringList({"stock"}));
     expectSoundFiles();
 }
+
+// In WAL mode the last commits may lie in the WAL file, not yet in the database file: the backup
+// holds them too.
+TEST_F(OtherConnectionsTest, DatabaseInWalModeKeepsItsLastCommitsInTheBackup)
+{
+    makeDatabase(path("TORBSTOC.MDB"), "stock");
+    {
+        SqliteClient client(path("TORBSTOC.MDB"));
+        ASSERT_EQ(client.run("PRAGMA journal_mode = WAL"), "ok");
+        ASSERT_EQ(client.run("INSERT INTO TMARK (MARK_TEXT) VALUES ('wal')"), "ok");
+
+        EXPECT_EQ(runModules(), Outcome::Completed);
+
+        EXPECT_EQ(client.run("INSERT INTO TMARK (MARK_TEXT) VALUES ('après')"), "ok");
+    }
+    EXPECT_EQ(marks("TORBSTOC.BAKMDB"), QStringList({"stock", "wal"}));
+    EXPECT_EQ(marks("TORBSTOC.MDB"), QStringList({"stock", "wal", "après"}));
+    expectSoundFiles();
+}
