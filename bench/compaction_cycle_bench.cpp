@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -22,7 +23,6 @@
 #include <memory>
 #include <spawn.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -77,8 +77,8 @@ compaction::Outcome compactModules(const QString &folder)
         compaction::findDatabases(folder, compaction::Selection::ModuleDatabases).sources, caller, steps);
 }
 
-// Starts the program with the arguments and waits for it; gives its exit status and its usage.
-int runChild(const QList<QByteArray> &arguments, rusage &usage)
+// Starts the program with the arguments and waits for it; true when it ended with 0.
+bool runCommand(const QList<QByteArray> &arguments)
 {
     std::vector<char *> argv;
     for (const QByteArray &argument : arguments)
@@ -86,16 +86,9 @@ int runChild(const QList<QByteArray> &arguments, rusage &usage)
     argv.push_back(nullptr);
     pid_t child = 0;
     if (posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
-        return -1;
+        return false;
     int status = 0;
-    wait4(child, &status, 0, &usage);
-    return status;
-}
-
-bool runCommand(const QList<QByteArray> &arguments)
-{
-    rusage usage{};
-    return runChild(arguments, usage) == 0;
+    return waitpid(child, &status, 0) == child && status == 0;
 }
 
 void Compaction(benchmark::State &state)
@@ -152,14 +145,30 @@ public:
     }
 };
 
-// A whole run in a child process, so that its peak resident memory is its own.
-double peakMegabytes(const char *program, int megabytes)
+// The peak resident memory of this process since it started its program, in MB: VmHWM belongs to
+// the program's own memory, where getrusage would count the spawning process's too.
+double ownPeakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+// A whole run in a child process, which prints its own peak memory.
+double peakMegabytes(const QString &program, int megabytes)
 {
     ModuleFolder &folder = ModuleFolder::ofMegabytes(megabytes);
     folder.freshWorkFolder();
-    rusage usage{};
-    const int status = runChild({program, kChildOption, QFile::encodeName(folder.workFolder())}, usage);
-    return status == 0 ? usage.ru_maxrss / 1024.0 : -1;
+    QProcess child;
+    child.start(program, {QString::fromLatin1(kChildOption), folder.workFolder()});
+    if (!child.waitForFinished(-1) || child.exitCode() != 0)
+        return -1;
+    return child.readAllStandardOutput().trimmed().toDouble();
 }
 
 } // namespace
@@ -168,8 +177,12 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc == 3 && qstrcmp(argv[1], kChildOption) == 0)
-        return compactModules(QString::fromLocal8Bit(argv[2])) == compaction::Outcome::Completed ? 0 : 1;
+    if (argc == 3 && qstrcmp(argv[1], kChildOption) == 0) {
+        const bool completed =
+            compactModules(QString::fromLocal8Bit(argv[2])) == compaction::Outcome::Completed;
+        std::printf("%.1f\n", ownPeakMegabytes());
+        return completed ? 0 : 1;
+    }
     QList<int> sizes{100};
     if (qEnvironmentVariableIntValue("TORB_BENCH_LARGE") == 1)
         sizes << 1000;
@@ -198,7 +211,8 @@ int main(int argc, char **argv)
         std::printf("%d MB: compaction %.0f ms (%.2f ms/MB), floor %.0f ms (%.2f ms/MB): ratio %.2f "
                     "(target <= 1.2); peak memory %.1f MB (target < 64 MB)\n",
                     megabytes, compactionMs, compactionMs / megabytes, floorMs, floorMs / megabytes,
-                    compactionMs / floorMs, peakMegabytes(argv[0], megabytes));
+                    compactionMs / floorMs,
+                    peakMegabytes(QCoreApplication::applicationFilePath(), megabytes));
     }
     benchmark::Shutdown();
     return 0;

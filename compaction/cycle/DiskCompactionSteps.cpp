@@ -1,6 +1,7 @@
 #include "compaction/cycle/DiskCompactionSteps.h"
 
 #include "compaction/cycle/Leftovers.h"
+#include "platform/CaseResolution.h"
 
 namespace compaction
 {
@@ -8,7 +9,8 @@ namespace compaction
 void DiskCompactionSteps::compact(const QString &source, const QString &workCopy, const QString &backup)
 {
     m_compaction.reset();
-    auto compaction = std::make_unique<storage::Compaction>(source);
+    // Its failures name the file as it lies on disk.
+    auto compaction = std::make_unique<storage::Compaction>(platform::resolveCase(source));
     clearLeftovers(compaction->path(), workCopy, backup);
     compaction->copyBeside(backup);
     compaction->compactInPlace();

@@ -86,8 +86,9 @@ struct Folder {
 
 } // namespace
 
-// The run is killed at every moment where it changes a file; the next run completes and leaves
-// only the databases and their backups, each sound for the sqlite3 command.
+// The run is killed before each of its steps and at every moment where SQLite changes a file; the
+// next run completes and leaves only the databases and their backups, each sound for the sqlite3
+// command.
 TEST(CompactionKill, EveryDatabaseStaysWholeWhereverTheRunDiesAndTheNextRunLeavesNoDebris)
 {
     int moments = 0;

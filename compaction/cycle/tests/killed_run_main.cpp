@@ -1,7 +1,7 @@
 // Runs the module compaction of a folder and kills itself with SIGKILL at one chosen moment, to
 // show what a crash then leaves on disk. The moments are counted over the whole run: before each
 // step of the cycle, and before each write, truncation or deletion of a file by SQLite (inside
-// the copy for the backup and inside the compaction, its journal included).
+// the compaction: its temporary database, its journal and the database file itself).
 // Without a kill it prints "moments <n>" and exits with 0 when the run completed, 1 when it
 // stopped.
 // Usage: compaction_killed_run <folder> <moment>   (counted from 0; -1: none)
