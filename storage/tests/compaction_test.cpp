@@ -86,6 +86,7 @@ TEST_F(CompactionTest, CompactsTheFileWhereItLiesKeepingItsRows)
 TEST_F(CompactionTest, CopyReplacesTheTargetOnlyWhenAsked)
 {
     storage_testing::writeFile(backup, "old backup");
+    ASSERT_TRUE(QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     const QByteArray before = fileBytes(source);
     {
         Compaction compaction(source);
@@ -97,6 +98,7 @@ TEST_F(CompactionTest, CopyReplacesTheTargetOnlyWhenAsked)
     }
     EXPECT_EQ(filesInFolder(), QStringList({"TORBSTOC.BAKMDB", "TORBSTOC.MDB"}));
     EXPECT_EQ(QFileInfo(backup).size(), before.size());
+    EXPECT_EQ(QFile::permissions(backup), QFile::permissions(source));
     EXPECT_EQ(rows(backup), rows(source));
     EXPECT_LT(QFileInfo(source).size(), before.size());
 }
