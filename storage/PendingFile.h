@@ -7,7 +7,7 @@ namespace storage
 {
 
 // A new file written under a temporary name of its own beside its final path and given that
-// path only once it is complete and flushed, never over an existing file. The temporary is
+// path only once it is complete and flushed, over an existing file only when asked. The temporary is
 // created exclusively (O_CREAT | O_EXCL) under a unique name that no pattern of the suite
 // matches, so one left behind by a killed run blocks no later run. Until named, the final path
 // is untouched; the destructor removes the temporary, and only while it is still our file.
