@@ -1,7 +1,10 @@
-// The compaction cycle on the six module databases, about 100 MB in all, against copying the same
-// files with cp; prints both times, their ratio (target: at most 3) and the peak memory of a run
-// made in a child process (target: under 64 MB). The cycle flushes every compacted file to disk
-// and cp does not, so a copy followed by sync of its files is timed too, as the durable baseline.
+// The compaction cycle on the six module databases, about 100 MB in all, against the engine's own
+// floor on the same databases in the same run: the sqlite3 command's VACUUM of each file where it
+// lies, plus a copy of each file (the backup) followed by a flush of those copies. Prints both
+// times and their ratio (target: at most 1.2) and the peak memory of a run made in a child process
+// (target: under 64 MB).
+// With TORB_BENCH_LARGE=1 the same again on 1 GB of databases, and the time per MB of both sizes:
+// the time grows linearly with the size when the two are alike.
 #include "compaction/cycle/CompactionRun.h"
 #include "compaction/cycle/DiskCompactionSteps.h"
 #include "compaction/cycle/FindDatabases.h"
@@ -12,13 +15,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <spawn.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,25 +31,28 @@ extern char **environ;
 namespace
 {
 
-constexpr qint64 kTotalBytes = 100 * 1000 * 1000;
+constexpr qint64 kMegabyte = 1000 * 1000;
 const char *const kChildOption = "--child-run";
 
-// The six databases, made once; each timed run works on fresh copies of them.
+// Six module databases of a total size, made once; each timed run works on fresh copies of them.
 struct ModuleFolder {
     QTemporaryDir originals;
     QTemporaryDir work;
 
-    ModuleFolder()
+    explicit ModuleFolder(qint64 totalBytes)
     {
         const QStringList &names = compaction::moduleDatabaseNames();
         for (const QString &name : names)
-            compaction::testing::makeDatabase(originals.filePath(name), name, kTotalBytes / names.size());
+            compaction::testing::makeDatabase(originals.filePath(name), name, totalBytes / names.size());
     }
 
-    static ModuleFolder &shared()
+    static ModuleFolder &ofMegabytes(int megabytes)
     {
-        static ModuleFolder folder;
-        return folder;
+        static std::map<int, std::unique_ptr<ModuleFolder>> folders;
+        std::unique_ptr<ModuleFolder> &folder = folders[megabytes];
+        if (!folder)
+            folder = std::make_unique<ModuleFolder>(megabytes * kMegabyte);
+        return *folder;
     }
 
     QString workFolder() const { return work.path() + QLatin1Char('/'); }
@@ -70,8 +77,8 @@ compaction::Outcome compactModules(const QString &folder)
         compaction::findDatabases(folder, compaction::Selection::ModuleDatabases).sources, caller, steps);
 }
 
-// Starts the program with the arguments and waits for it; gives its exit status and its usage.
-int runChild(const QList<QByteArray> &arguments, rusage &usage)
+// Starts the program with the arguments and waits for it; true when it ended with 0.
+bool runCommand(const QList<QByteArray> &arguments)
 {
     std::vector<char *> argv;
     for (const QByteArray &argument : arguments)
@@ -79,18 +86,14 @@ int runChild(const QList<QByteArray> &arguments, rusage &usage)
     argv.push_back(nullptr);
     pid_t child = 0;
     if (posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
-        return -1;
+        return false;
     int status = 0;
-    wait4(child, &status, 0, &usage);
-    return status;
+    return waitpid(child, &status, 0) == child && status == 0;
 }
-
-// Milliseconds per run of each benchmark, by name.
-std::map<std::string, double> g_milliseconds;
 
 void Compaction(benchmark::State &state)
 {
-    ModuleFolder &folder = ModuleFolder::shared();
+    ModuleFolder &folder = ModuleFolder::ofMegabytes(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         folder.freshWorkFolder();
@@ -99,30 +102,37 @@ void Compaction(benchmark::State &state)
             state.SkipWithError("the compaction failed");
     }
 }
-BENCHMARK(Compaction)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
-void CopyWithCp(benchmark::State &state, bool thenSync)
+// The engine's floor: the backups copied and flushed, then each database vacuumed where it lies.
+void Floor(benchmark::State &state)
 {
-    ModuleFolder &folder = ModuleFolder::shared();
+    ModuleFolder &folder = ModuleFolder::ofMegabytes(int(state.range(0)));
+    const QString copies = folder.work.filePath(QStringLiteral("copies"));
     QList<QByteArray> copy{"cp"};
-    QList<QByteArray> sync{"sync"};
+    QList<QByteArray> flush{"sync"};
+    QList<QList<QByteArray>> vacuums;
     for (const QString &name : compaction::moduleDatabaseNames()) {
-        copy << QFile::encodeName(folder.originals.filePath(name));
-        sync << QFile::encodeName(folder.work.filePath(name));
+        const QByteArray database = QFile::encodeName(folder.work.filePath(name));
+        copy << database;
+        flush << QFile::encodeName(copies + QLatin1Char('/') + name);
+        vacuums.append({"sqlite3", database, "VACUUM"});
     }
-    copy << QFile::encodeName(folder.work.path());
+    copy << QFile::encodeName(copies);
     for (auto _ : state) {
         state.PauseTiming();
-        QDir(folder.work.path()).removeRecursively();
-        QDir().mkpath(folder.work.path());
+        folder.freshWorkFolder();
+        QDir().mkpath(copies);
         state.ResumeTiming();
-        rusage usage{};
-        if (runChild(copy, usage) != 0 || (thenSync && runChild(sync, usage) != 0))
-            state.SkipWithError("cp failed");
+        bool done = runCommand(copy) && runCommand(flush);
+        for (const QList<QByteArray> &vacuum : vacuums)
+            done = done && runCommand(vacuum);
+        if (!done)
+            state.SkipWithError("a command failed");
     }
 }
-BENCHMARK_CAPTURE(CopyWithCp, Cp, false)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
-BENCHMARK_CAPTURE(CopyWithCp, CpThenSync, true)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// Milliseconds per run of each benchmark, by name and size.
+std::map<std::string, double> g_milliseconds;
 
 class KeepingReporter : public benchmark::ConsoleReporter
 {
@@ -130,20 +140,35 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs)
-            g_milliseconds[run.run_name.function_name + run.run_name.args] = run.GetAdjustedRealTime();
+            g_milliseconds[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
 };
 
-// A whole run in a child process, so that its peak resident memory is its own.
-void reportPeakMemory(const char *program)
+// The peak resident memory of this process since it started its program, in MB: VmHWM belongs to
+// the program's own memory, where getrusage would count the spawning process's too.
+double ownPeakMegabytes()
 {
-    ModuleFolder &folder = ModuleFolder::shared();
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+// A whole run in a child process, which prints its own peak memory.
+double peakMegabytes(const QString &program, int megabytes)
+{
+    ModuleFolder &folder = ModuleFolder::ofMegabytes(megabytes);
     folder.freshWorkFolder();
-    rusage usage{};
-    const int status = runChild({program, kChildOption, QFile::encodeName(folder.workFolder())}, usage);
-    std::printf("peak memory of a run on %.0f MB: %.1f MB (target < 64 MB)%s\n", kTotalBytes / 1e6,
-                usage.ru_maxrss / 1024.0, status == 0 ? "" : " -- the run failed");
+    QProcess child;
+    child.start(program, {QString::fromLatin1(kChildOption), folder.workFolder()});
+    if (!child.waitForFinished(-1) || child.exitCode() != 0)
+        return -1;
+    return child.readAllStandardOutput().trimmed().toDouble();
 }
 
 } // namespace
@@ -152,19 +177,43 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc == 3 && qstrcmp(argv[1], kChildOption) == 0)
-        return compactModules(QString::fromLocal8Bit(argv[2])) == compaction::Outcome::Completed ? 0 : 1;
+    if (argc == 3 && qstrcmp(argv[1], kChildOption) == 0) {
+        const bool completed =
+            compactModules(QString::fromLocal8Bit(argv[2])) == compaction::Outcome::Completed;
+        std::printf("%.1f\n", ownPeakMegabytes());
+        return completed ? 0 : 1;
+    }
+    QList<int> sizes{100};
+    if (qEnvironmentVariableIntValue("TORB_BENCH_LARGE") == 1)
+        sizes << 1000;
+    for (const int megabytes : sizes) {
+        const int iterations = megabytes > 100 ? 1 : 3;
+        benchmark::RegisterBenchmark("Compaction", Compaction)
+            ->Arg(megabytes)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(iterations)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark("Floor", Floor)
+            ->Arg(megabytes)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(iterations)
+            ->UseRealTime();
+    }
     benchmark::Initialize(&argc, argv);
     KeepingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double compactionMs = g_milliseconds["Compaction"];
-    const double cpMs = g_milliseconds["CopyWithCp/Cp"];
-    const double syncedMs = g_milliseconds["CopyWithCp/CpThenSync"];
-    if (cpMs > 0 && syncedMs > 0)
-        std::printf(
-            "compaction %.0f ms, cp %.0f ms: ratio %.2f (target <= 3); cp then sync %.0f ms: ratio %.2f\n",
-            compactionMs, cpMs, compactionMs / cpMs, syncedMs, compactionMs / syncedMs);
-    reportPeakMemory(argv[0]);
+    for (const int megabytes : sizes) {
+        const std::string size = std::to_string(megabytes);
+        const double compactionMs = g_milliseconds["Compaction/" + size];
+        const double floorMs = g_milliseconds["Floor/" + size];
+        if (compactionMs <= 0 || floorMs <= 0)
+            continue;
+        std::printf("%d MB: compaction %.0f ms (%.2f ms/MB), floor %.0f ms (%.2f ms/MB): ratio %.2f "
+                    "(target <= 1.2); peak memory %.1f MB (target < 64 MB)\n",
+                    megabytes, compactionMs, compactionMs / megabytes, floorMs, floorMs / megabytes,
+                    compactionMs / floorMs,
+                    peakMegabytes(QCoreApplication::applicationFilePath(), megabytes));
+    }
     benchmark::Shutdown();
     return 0;
 }

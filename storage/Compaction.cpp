@@ -1,93 +1,51 @@
 #include "storage/Compaction.h"
 
-#include "storage/Connection.h"
+#include "storage/BusyWait.h"
+#include "storage/DatabaseCopy.h"
 #include "storage/DatabaseFile.h"
 #include "storage/PendingFile.h"
 #include "storage/RawConnection.h"
-#include "storage/SqliteValues.h"
 #include "storage/UseMark.h"
 
 #include "platform/CaseResolution.h"
-#include "platform/FileFailure.h"
-
-#include <QFileInfo>
-#include <sys/stat.h>
 
 namespace storage
 {
 
-namespace
+Compaction::Compaction(const QString &sourcePath)
+    : m_path(existingDatabaseFile(sourcePath)),
+      m_mark(std::make_unique<UseMark>(m_path, UseMark::Kind::Exclusive)),
+      m_connection(std::make_unique<RawConnection>(databaseUri(m_path, false).toUtf8(),
+                                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI))
 {
-
-bool pathTaken(const QString &path)
-{
-    struct stat info;
-    return ::lstat(platform::nativePath(path).constData(), &info) == 0;
+    sqlite3_busy_timeout(m_connection->handle(), kBusyTimeoutMilliseconds);
+    // The engine rebuilds the database in a temporary file, never in memory: the run's memory
+    // stays small however large the database.
+    m_connection->execute("PRAGMA temp_store = FILE");
+    // The first read rolls back a hot journal that a crash left.
+    requireReadableSchema(m_connection->handle(), QStringLiteral("main"), m_path);
 }
 
-// The source, read-only, with our collation: rebuilt indexes keep the order our cursors expect.
-// The engine accepts an empty file as its output. It writes the copy without flushing it on the
-// way (its output takes the source's synchronous setting); the one flush of the finished file
-// follows when it is named.
-void vacuumInto(const QString &source, const QString &target)
+Compaction::~Compaction() = default;
+
+void Compaction::copyBeside(const QString &targetPath)
 {
-    const RawConnection connection(databaseUri(source, true).toUtf8(),
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
-    requireReadableSchema(connection.handle(), QStringLiteral("main"), source);
-    if (sqlite3_exec(connection.handle(), "PRAGMA main.synchronous = OFF", nullptr, nullptr, nullptr) !=
-        SQLITE_OK)
-        throw sqlFailure(connection.handle());
-    StatementRun vacuum(connection.handle(), QStringLiteral("VACUUM INTO ?1"));
-    bindValue(vacuum.get(), 1, QFileInfo(target).absoluteFilePath());
-    vacuum.step();
-}
-
-} // namespace
-
-CompactionHold::CompactionHold(std::unique_ptr<UseMark> mark) : m_mark(std::move(mark)) {}
-CompactionHold::CompactionHold(CompactionHold &&) noexcept = default;
-CompactionHold &CompactionHold::operator=(CompactionHold &&) noexcept = default;
-CompactionHold::~CompactionHold() = default;
-
-void CompactionHold::release()
-{
-    m_mark.reset();
-}
-
-CompactedCopy::CompactedCopy(std::unique_ptr<UseMark> mark, std::unique_ptr<PendingFile> copy)
-    : m_mark(std::move(mark)), m_copy(std::move(copy))
-{
-}
-CompactedCopy::CompactedCopy(CompactedCopy &&) noexcept = default;
-CompactedCopy::~CompactedCopy() = default;
-
-const QString &CompactedCopy::temporaryPath() const
-{
-    return m_copy->temporaryPath();
-}
-
-CompactionHold CompactedCopy::nameAsTarget() &&
-{
-    m_copy->name();
     m_copy.reset();
-    return CompactionHold(std::move(m_mark));
+    auto copy = std::make_unique<PendingFile>(platform::resolveCase(targetPath));
+    copyDatabase(*m_connection, m_path, *copy);
+    m_copy = std::move(copy);
 }
 
-CompactedCopy compactIntoTemporary(const QString &sourcePath, const QString &targetPath)
+void Compaction::compactInPlace()
 {
-    const QString source = existingDatabaseFile(sourcePath);
-    const QString target = platform::resolveCase(targetPath);
-    if (pathTaken(target))
-        throw targetExistsFailure(targetPath);
-    auto alone = std::make_unique<UseMark>(source, UseMark::Kind::Exclusive);
-    auto copy = std::make_unique<PendingFile>(target);
-    vacuumInto(source, copy->temporaryPath());
-    return CompactedCopy(std::move(alone), std::move(copy));
+    m_connection->execute("VACUUM");
 }
 
-CompactionHold compactDatabase(const QString &sourcePath, const QString &targetPath)
+void Compaction::replaceTarget()
 {
-    return compactIntoTemporary(sourcePath, targetPath).nameAsTarget();
+    const std::unique_ptr<PendingFile> copy = std::move(m_copy);
+    if (copy)
+        copy->replaceFinal();
 }
 
 } // namespace storage

@@ -7,57 +7,46 @@ namespace storage
 {
 
 class PendingFile;
+class RawConnection;
 class UseMark;
 
-// Keeps the source of a compaction marked in use, exclusively, while it lives: nobody opens the
-// source and writes to it before the caller has put the compacted copy in its place, where those
-// writes would be lost.
-class CompactionHold
+// The compaction of one database file where it lies. The file keeps its name and its inode, and
+// is rewritten inside one SQLite transaction under SQLite's own locks and journal: connections
+// that other programs hold on it see the compacted contents at their next read, and none of their
+// commits is lost. A crash at any moment leaves the old or the new contents, SQLite's hot
+// journal restoring the old ones at the next open.
+class Compaction
 {
 public:
-    CompactionHold(CompactionHold &&) noexcept;
-    CompactionHold &operator=(CompactionHold &&) noexcept;
-    ~CompactionHold();
+    // Opens the database, marked in use exclusively for the whole compaction. Fails with
+    // FileNotFound, NotADatabase, or DatabaseInUse when a program of the suite holds it open.
+    explicit Compaction(const QString &sourcePath);
+    Compaction(const Compaction &) = delete;
+    Compaction &operator=(const Compaction &) = delete;
+    ~Compaction();
 
-    // Lets the source be opened again; the destructor does it too.
-    void release();
+    // The database file as it lies on disk.
+    const QString &path() const { return m_path; }
 
-private:
-    friend class CompactedCopy;
-    explicit CompactionHold(std::unique_ptr<UseMark> mark);
-    std::unique_ptr<UseMark> m_mark;
-};
+    // Copies the database as it stands, under SQLite's read lock, into a new file of its own
+    // beside the target path and flushes it; the target stays as it is until replaceTarget().
+    void copyBeside(const QString &targetPath);
 
-// A finished compacted copy, still under its temporary name beside the target, with the source
-// marked in use. Dropped unnamed, the copy is removed and the source let go.
-class CompactedCopy
-{
-public:
-    CompactedCopy(CompactedCopy &&) noexcept;
-    ~CompactedCopy();
+    // Rewrites the database compacted into its own file. Waits for the write transactions of
+    // other connections (SQLite's busy wait); fails, leaving the file as it was, when one outlasts
+    // the wait or the engine cannot compact.
+    void compactInPlace();
 
-    const QString &temporaryPath() const;
-
-    // Flushes the copy and gives it the target's name, failing when that name exists meanwhile;
-    // the folder is flushed too, so the name survives a crash. The source stays marked in use
-    // until the hold given back is released.
-    [[nodiscard]] CompactionHold nameAsTarget() &&;
+    // Puts the copy in the target's place in one step, replacing the target, and flushes it. When
+    // the rename fails the copy is removed and the target stays.
+    void replaceTarget();
 
 private:
-    friend CompactedCopy compactIntoTemporary(const QString &, const QString &);
-    CompactedCopy(std::unique_ptr<UseMark> mark, std::unique_ptr<PendingFile> copy);
-    // In this order, so that an unnamed copy is removed before the source is let go.
+    QString m_path;
+    // In this order: SQLite closes the file before the mark lets it go.
     std::unique_ptr<UseMark> m_mark;
+    std::unique_ptr<RawConnection> m_connection;
     std::unique_ptr<PendingFile> m_copy;
 };
-
-// Writes a compacted copy of the source database under a temporary name of its own beside the
-// target path. Fails, leaving the source untouched and the target path free, when the source is
-// missing, is not a database or is held open by anyone (this process included), or when the
-// target already exists.
-[[nodiscard]] CompactedCopy compactIntoTemporary(const QString &sourcePath, const QString &targetPath);
-
-// Both steps at once: the compacted copy named as the target, flushed, the source held.
-[[nodiscard]] CompactionHold compactDatabase(const QString &sourcePath, const QString &targetPath);
 
 } // namespace storage

@@ -1,5 +1,6 @@
 #include "storage/Connection.h"
 
+#include "storage/BusyWait.h"
 #include "storage/DatabaseFile.h"
 #include "storage/ErrorNumbers.h"
 #include "storage/SqliteValues.h"
@@ -17,9 +18,6 @@ namespace storage
 
 namespace
 {
-
-// Writes of other workstations pass while we wait this long for their locks.
-constexpr int busyTimeoutMilliseconds = 10000;
 
 qint64 newSerial()
 {
@@ -43,7 +41,7 @@ int waitForLock(void *, int attempt)
         return 1;
     }
     constexpr int pauseMilliseconds = 5;
-    if (attempt * pauseMilliseconds > busyTimeoutMilliseconds)
+    if (attempt * pauseMilliseconds > kBusyTimeoutMilliseconds)
         return 0;
     QThread::msleep(pauseMilliseconds);
     return 1;

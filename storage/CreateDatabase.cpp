@@ -2,7 +2,6 @@
 
 #include "storage/DatabaseFile.h"
 #include "storage/RawConnection.h"
-#include "storage/SqliteValues.h"
 
 #include "platform/CaseResolution.h"
 #include "platform/FileFailure.h"
@@ -35,9 +34,7 @@ void claimNewFile(const QString &path, const QString &asked)
 void runSchema(const QString &path, const QString &schemaSql)
 {
     const RawConnection connection(platform::nativePath(path), SQLITE_OPEN_READWRITE);
-    if (sqlite3_exec(connection.handle(), schemaSql.toUtf8().constData(), nullptr, nullptr, nullptr) !=
-        SQLITE_OK)
-        throw sqlFailure(connection.handle());
+    connection.execute(schemaSql.toUtf8().constData());
 }
 
 } // namespace

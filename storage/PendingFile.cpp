@@ -5,7 +5,9 @@
 #include "platform/Files.h"
 #include "platform/PathRules.h"
 
+#include <QDir>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,12 +19,15 @@ namespace storage
 namespace
 {
 
+constexpr int kSuffixLength = 8;
+const platform::PathSyntax kSyntax = platform::PathSyntax::posix();
+
 // Ends in neither ".mdb" nor ".bakmdb", so no listing of the suite takes it for a database.
 QString temporaryName(const QString &finalPath)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     QString suffix;
-    for (int index = 0; index < 8; ++index)
+    for (int index = 0; index < kSuffixLength; ++index)
         suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
     return finalPath + QLatin1Char('.') + suffix + QStringLiteral(".tmp");
 }
@@ -66,13 +71,46 @@ PendingFile::~PendingFile()
 
 void PendingFile::name()
 {
+    flush();
+    platform::renameFile(m_temporaryPath, m_finalPath);
+    closeNamed();
+    platform::syncFolder(platform::parentPath(m_finalPath, kSyntax));
+}
+
+void PendingFile::replaceFinal()
+{
+    flush();
+    platform::replaceFile(m_temporaryPath, m_finalPath);
+    closeNamed();
+}
+
+QStringList PendingFile::leftoversOf(const QString &finalPath)
+{
+    const QString folder = platform::parentPath(finalPath, kSyntax);
+    const QRegularExpression temporary(
+        QStringLiteral("^%1\\.[a-z0-9]{%2}\\.tmp(-journal)?$")
+            .arg(QRegularExpression::escape(platform::lastComponent(finalPath, kSyntax)),
+                 QString::number(kSuffixLength)),
+        QRegularExpression::CaseInsensitiveOption);
+    QStringList found;
+    for (const QString &entry : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (temporary.match(entry).hasMatch())
+            found.append(platform::joinPath(folder, entry, kSyntax));
+    }
+    return found;
+}
+
+void PendingFile::flush()
+{
     if (::fsync(m_descriptor) != 0)
         throw platform::fileFailure(QStringLiteral("Impossible d'enregistrer sur le disque"), m_temporaryPath,
                                     errno);
-    platform::renameFile(m_temporaryPath, m_finalPath);
+}
+
+void PendingFile::closeNamed()
+{
     ::close(m_descriptor);
     m_descriptor = -1;
-    platform::syncFolder(platform::parentPath(m_finalPath, platform::PathSyntax::posix()));
 }
 
 } // namespace storage

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace storage
 {
 
 // A new file written under a temporary name of its own beside its final path and given that
-// path only once it is complete and flushed, never over an existing file. The temporary is
+// path only once it is complete and flushed, over an existing file only when asked. The temporary is
 // created exclusively (O_CREAT | O_EXCL) under a unique name that no pattern of the suite
 // matches, so one left behind by a killed run blocks no later run. Until named, the final path
 // is untouched; the destructor removes the temporary, and only while it is still our file.
@@ -26,8 +27,17 @@ public:
     // Flushes the contents, renames the temporary to the final path (failing when that name
     // exists, in any case of letters) and flushes the folder, so the name survives a crash.
     void name();
+    // The same, replacing the file at the final path in one step.
+    void replaceFinal();
+
+    // The temporaries that pending files of the final path left behind (a process killed
+    // before naming its file), with the journal that SQLite may have left beside each.
+    static QStringList leftoversOf(const QString &finalPath);
 
 private:
+    void flush();
+    void closeNamed();
+
     QString m_finalPath;
     QString m_temporaryPath;
     int m_descriptor = -1;

@@ -24,4 +24,10 @@ RawConnection::~RawConnection()
     sqlite3_close_v2(m_handle);
 }
 
+void RawConnection::execute(const char *sql) const
+{
+    if (sqlite3_exec(m_handle, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw sqlFailure(m_handle);
+}
+
 } // namespace storage

@@ -19,6 +19,9 @@ public:
 
     sqlite3 *handle() const { return m_handle; }
 
+    // Runs statements that give no rows; fails with the engine's text.
+    void execute(const char *sql) const;
+
 private:
     sqlite3 *m_handle = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "compaction/cycle/CompactionPaths.h"
 #include "compaction/cycle/CompactionTexts.h"
+#include "platform/CaseResolution.h"
 #include "platform/Failure.h"
 #include "ui/Dialogs.h"
 
@@ -16,24 +17,6 @@ void putLineOnTop(CycleCaller &caller, const QString &line)
     caller.setStatusLog(withLineOnTop(caller.statusLog(), line));
 }
 
-// The swap after a good compaction. An old backup that cannot be deleted makes the new one fail, so the
-// source stays as it was beside its work copy; no failure here reaches the user.
-void swapInWorkCopy(CompactionSteps &steps, const QString &source, const QString &workCopy,
-                    const QString &backup)
-{
-    try {
-        steps.deleteBackup(source, backup);
-    } catch (const platform::Failure &) {
-        // no backup yet, or one that stays: keeping the backup below tells
-    }
-    try {
-        steps.keepBackup(source, backup);
-        steps.replaceSource(workCopy, source);
-    } catch (const platform::Failure &) {
-        // left as it is: the source uncompacted, the compacted copy at the work-copy path
-    }
-}
-
 } // namespace
 
 QString outcomeText(Outcome outcome)
@@ -46,24 +29,28 @@ Outcome runCompaction(const QStringList &sources, CycleCaller &caller, Compactio
     Outcome outcome = Outcome::Completed;
     ui::dialogs().setMousePointer(ui::MousePointer::Hourglass);
     for (const QString &source : sources) {
-        const QString workCopy = workCopyPath(source);
-        const QString backup = backupPath(source);
-        caller.beforeDatabase(source);
+        // The lines and hooks name the file as it lies on disk.
+        const QString shown = platform::resolveCase(source);
+        caller.beforeDatabase(shown);
         ui::doEvents();
         if (caller.programEnded()) {
             outcome = Outcome::Ended;
             break;
         }
         try {
-            steps.compact(source, workCopy);
+            steps.compact(source, workCopyPath(source), backupPath(source));
         } catch (const platform::Failure &failure) {
-            putLineOnTop(caller, failureLine(source));
-            caller.compactionFailed(source, failure.description());
+            putLineOnTop(caller, failureLine(shown));
+            caller.compactionFailed(shown, failure.description());
             outcome = Outcome::Stopped;
             break;
         }
-        putLineOnTop(caller, successLine(source));
-        swapInWorkCopy(steps, source, workCopy, backup);
+        putLineOnTop(caller, successLine(shown));
+        try {
+            steps.keepBackup();
+        } catch (const platform::Failure &) {
+            // The database is compacted; the old backup stays, and nothing tells the user.
+        }
     }
     ui::dialogs().setMousePointer(ui::MousePointer::Default);
     if (outcome != Outcome::Ended)

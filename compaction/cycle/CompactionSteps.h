@@ -13,20 +13,14 @@ class CompactionSteps
 public:
     virtual ~CompactionSteps() = default;
 
-    // The engine's compaction of the source into a new work copy, flushed to disk; the source is
-    // left unchanged.
-    virtual void compact(const QString &source, const QString &workCopy) = 0;
+    // The engine's compaction of the source where it lies, the contents that it held kept aside
+    // for the backup. Fails, leaving the source and the backup as they were, when the database
+    // cannot be compacted, or when a file that is none of the suite's lies at the work-copy path.
+    virtual void compact(const QString &source, const QString &workCopy, const QString &backup) = 0;
 
-    // The swap after a good compaction. At every moment between two of these steps the folder
-    // holds the database under its own name, the old contents being kept by the backup.
-    // Deletes the backup of the source, with any other name that it has under a spelling of the
-    // source's name.
-    virtual void deleteBackup(const QString &source, const QString &backup) = 0;
-    // The backup of the source, complete under its name (a second name of the source, or a flushed
-    // copy where the file system has no hard links); fails when the backup still exists.
-    virtual void keepBackup(const QString &source, const QString &backup) = 0;
-    // Puts the work copy in the source's place in one step, under the source's own name.
-    virtual void replaceSource(const QString &workCopy, const QString &source) = 0;
+    // Puts the contents kept aside by the last compaction in the backup's place, in one step
+    // that replaces the old backup; fails, leaving the old backup, when it cannot.
+    virtual void keepBackup() = 0;
 };
 
 } // namespace compaction

@@ -191,10 +191,10 @@ TEST_F(PressoliteWindowTest, TickedBoxCompactsEveryDatabaseShowingProgress)
 
     EXPECT_EQ(progress, "Traitement: \r\n" + bases() + "BDTRAD.MDB en cours...");
     EXPECT_EQ(QDir(bases()).entryList(QDir::Files),
-              QStringList({"BDTRAD.BAKMDB", "BDTRAD.MDB", "TORBSTOC.BAKMDB", "TORBSTOC.MDB"}));
-    EXPECT_EQ(readMarker(bases() + "TORBSTOC.MDB"), "stock");
+              QStringList({"BDTRAD.BAKMDB", "BDTRAD.MDB", "TORBSTOC.BAKMDB", "torbstoc.mdb"}));
+    EXPECT_EQ(readMarker(bases() + "torbstoc.mdb"), "stock");
     EXPECT_EQ(window.statusBox().text(),
-              bases() + "TORBSTOC.MDB compactée\r\n" + bases() + "BDTRAD.MDB compactée\r\n");
+              bases() + "torbstoc.mdb compactée\r\n" + bases() + "BDTRAD.MDB compactée\r\n");
     EXPECT_EQ(window.messageLabel().text(), kCompleted);
 }
 

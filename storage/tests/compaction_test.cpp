@@ -9,8 +9,10 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
 
 using storage::Access;
+using storage::Compaction;
 using storage::Database;
 using storage_testing::fileBytes;
 using testing_support::TempFolder;
@@ -18,25 +20,41 @@ using testing_support::TempFolder;
 namespace
 {
 
+ino_t inode(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+QVariantList rows(const QString &path)
+{
+    QVariantList values;
+    for (storage::QueryCursor cursor = Database::open(path, Access::ReadOnly)
+                                           .openQuery(QStringLiteral("SELECT K, V FROM T ORDER BY rowid"));
+         !cursor.atEnd(); cursor.moveNext())
+        values << cursor.value(0) << cursor.value(1);
+    return values;
+}
+
 class CompactionTest : public ::testing::Test
 {
 protected:
     TempFolder folder;
     const QString source = storage_testing::makeDatabase(
         folder, QStringLiteral("TORBSTOC.MDB"),
-        QStringLiteral("CREATE TABLE T (K TEXT COLLATE NOCASE, V TEXT);"
-                       "CREATE INDEX \"T.NTX_K\" ON T (K COLLATE NOCASE);"
+        QStringLiteral("CREATE TABLE T (K TEXT, V TEXT);"
+                       "CREATE INDEX \"T.NTX_K\" ON T (K);"
                        "INSERT INTO T VALUES ('zèbre', 'z'), ('Été', 'E'), ('abc', 'a');"
                        "CREATE TABLE PAD (P TEXT); INSERT INTO PAD VALUES (hex(randomblob(20000)));"
                        "DELETE FROM PAD;"));
-    const QString target = folder.file(QStringLiteral("TORBSTOC_NEW.MDB"));
+    const QString backup = folder.file(QStringLiteral("TORBSTOC.BAKMDB"));
 
     QStringList filesInFolder() const { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
 
-    int compactionFailure()
+    int compactionFailure(const QString &path)
     {
         try {
-            storage::compactDatabase(source, target).release();
+            Compaction(path).compactInPlace();
         } catch (const platform::Failure &failure) {
             return failure.number();
         }
@@ -44,119 +62,100 @@ protected:
     }
 };
 
-TEST_F(CompactionTest, WritesACompactedCopyAndLeavesTheSource)
+// Other programs' connections stay on the file: it keeps its inode and its name as on disk.
+TEST_F(CompactionTest, CompactsTheFileWhereItLiesKeepingItsRows)
 {
-    const QByteArray before = fileBytes(source);
-    storage::CompactionHold hold =
-        storage::compactDatabase(folder.file(QStringLiteral("torbstoc.mdb")), target);
-    hold.release();
-    EXPECT_EQ(fileBytes(source), before);
-    EXPECT_LT(QFileInfo(target).size(), before.size());
-    // The rebuilt index keeps our order: "é" after "z", equal to "É".
-    storage::TableCursor rows = Database::open(target).openTable(QStringLiteral("T"));
-    rows.setIndex(QStringLiteral("NTX_K"));
-    ASSERT_TRUE(rows.seek(storage::SeekOperator::Equal, {QStringLiteral("ÉTÉ")}));
-    EXPECT_EQ(rows.value(QStringLiteral("V")).toString(), QStringLiteral("E"));
-    rows.moveFirst();
-    rows.moveNext();
-    EXPECT_EQ(rows.value(QStringLiteral("V")).toString(), QStringLiteral("z"));
-}
+    const QVariantList before = rows(source);
+    const qint64 size = QFileInfo(source).size();
+    const ino_t file = inode(source);
 
-TEST_F(CompactionTest, ExistingTargetFailsAndStaysAsItWas)
-{
-    storage_testing::writeFile(target, "old copy");
-    const QByteArray before = fileBytes(source);
-    EXPECT_EQ(compactionFailure(), storage::TargetExists);
-    EXPECT_EQ(fileBytes(target), QByteArray("old copy"));
-    EXPECT_EQ(fileBytes(source), before);
-}
-
-// The copy is made under a name of its own: until it is named, the target path stays free.
-TEST_F(CompactionTest, CopyGetsTheTargetNameOnlyWhenNamed)
-{
-    std::optional<storage::CompactedCopy> copy = storage::compactIntoTemporary(source, target);
-    EXPECT_FALSE(QFileInfo::exists(target));
-    EXPECT_EQ(QFileInfo(copy->temporaryPath()).path(), folder.path());
-    EXPECT_FALSE(copy->temporaryPath().endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive));
-    EXPECT_EQ(
-        Database::open(copy->temporaryPath()).openQuery(QStringLiteral("SELECT count(*) FROM T")).value(0),
-        3);
-    EXPECT_TRUE(storage::isInUse(source));
-    std::move(*copy).nameAsTarget().release();
-    copy.reset();
-    EXPECT_EQ(filesInFolder(), QStringList({"TORBSTOC.MDB", "TORBSTOC_NEW.MDB"}));
-    EXPECT_FALSE(storage::isInUse(source));
-}
-
-// Another program may create the target while the copy is made: its file is never replaced or
-// removed, and only our own temporary goes.
-TEST_F(CompactionTest, TargetCreatedMeanwhileIsLeftAloneAndOurCopyRemoved)
-{
-    for (const QString &otherName :
-         {QStringLiteral("TORBSTOC_NEW.MDB"), QStringLiteral("torbstoc_new.mdb")}) {
-        SCOPED_TRACE(otherName.toStdString());
-        std::optional<storage::CompactedCopy> copy = storage::compactIntoTemporary(source, target);
-        storage_testing::writeFile(folder.file(otherName), "other program");
-        EXPECT_THROW(std::move(*copy).nameAsTarget(), platform::Failure);
-        copy.reset();
-        EXPECT_EQ(fileBytes(folder.file(otherName)), QByteArray("other program"));
-        EXPECT_EQ(filesInFolder(), QStringList({"TORBSTOC.MDB", otherName}));
-        EXPECT_FALSE(storage::isInUse(source));
-        QFile::remove(folder.file(otherName));
+    {
+        Compaction compaction(folder.file(QStringLiteral("torbstoc.mdb")));
+        EXPECT_EQ(compaction.path(), source);
+        compaction.compactInPlace();
     }
+
+    EXPECT_EQ(inode(source), file);
+    EXPECT_LT(QFileInfo(source).size(), size);
+    EXPECT_EQ(rows(source), before);
+    EXPECT_EQ(filesInFolder(), QStringList({"TORBSTOC.MDB"}));
+}
+
+// The copy for the backup holds the contents as they stood and takes the target's place only
+// when asked, replacing it.
+TEST_F(CompactionTest, CopyReplacesTheTargetOnlyWhenAsked)
+{
+    storage_testing::writeFile(backup, "old backup");
+    ASSERT_TRUE(QFile::setPermissions(source, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    const QByteArray before = fileBytes(source);
+    {
+        Compaction compaction(source);
+        compaction.copyBeside(backup);
+        compaction.compactInPlace();
+        EXPECT_EQ(fileBytes(backup), QByteArray("old backup"));
+        EXPECT_EQ(filesInFolder().size(), 3);
+        compaction.replaceTarget();
+    }
+    EXPECT_EQ(filesInFolder(), QStringList({"TORBSTOC.BAKMDB", "TORBSTOC.MDB"}));
+    EXPECT_EQ(QFileInfo(backup).size(), before.size());
+    EXPECT_EQ(QFile::permissions(backup), QFile::permissions(source));
+    EXPECT_EQ(rows(backup), rows(source));
+    EXPECT_LT(QFileInfo(source).size(), before.size());
+}
+
+TEST_F(CompactionTest, CopyThatIsNotNamedLeavesNothing)
+{
+    {
+        Compaction compaction(source);
+        compaction.copyBeside(backup);
+    }
+    EXPECT_EQ(filesInFolder(), QStringList({"TORBSTOC.MDB"}));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("TORBSTOC.BAKMDB/kept")));
+    Compaction compaction(source);
+    compaction.copyBeside(backup);
+    EXPECT_THROW(compaction.replaceTarget(), platform::Failure);
+    EXPECT_EQ(filesInFolder(), QStringList({"TORBSTOC.MDB"}));
+    EXPECT_TRUE(QFileInfo::exists(folder.file(QStringLiteral("TORBSTOC.BAKMDB/kept"))));
 }
 
 TEST_F(CompactionTest, DatabaseInUseFailsUntilItIsClosed)
 {
-    EXPECT_FALSE(storage::isInUse(source));
     std::optional<Database> first = Database::open(source);
     std::optional<Database> second = Database::open(folder.file(QStringLiteral("TorbStoc.mdb")));
-    EXPECT_TRUE(storage::isInUse(source));
-    EXPECT_EQ(compactionFailure(), storage::DatabaseInUse);
-    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(compactionFailure(source), storage::DatabaseInUse);
     first.reset();
-    EXPECT_TRUE(storage::isInUse(source));
     // The one left still works: closing the other dropped none of its locks.
     second->execute(QStringLiteral("INSERT INTO T VALUES ('k', 'v')"));
     second.reset();
-    EXPECT_FALSE(storage::isInUse(source));
-    EXPECT_EQ(compactionFailure(), 0);
+    EXPECT_EQ(compactionFailure(source), 0);
 }
 
-// Until the caller has swapped the compacted copy in, nobody may open the source and write to it.
-TEST_F(CompactionTest, SourceStaysInUseWhileTheHoldLives)
+// No program of the suite opens the database while its compaction and backup are under way.
+TEST_F(CompactionTest, SourceStaysInUseWhileTheCompactionLives)
 {
-    std::optional<storage::CompactionHold> hold = storage::compactDatabase(source, target);
-    EXPECT_TRUE(storage::isInUse(source));
+    std::optional<Compaction> compaction(std::in_place, source);
     for (const Access access : {Access::ReadWrite, Access::ReadOnly}) {
         try {
             Database::open(source, access);
-            ADD_FAILURE() << "opened while held";
+            ADD_FAILURE() << "opened while compacted";
         } catch (const platform::Failure &failure) {
             EXPECT_EQ(failure.number(), storage::DatabaseInUse);
-            EXPECT_TRUE(failure.description().contains(QStringLiteral("en cours d'utilisation")))
-                << failure.description().toStdString();
+            EXPECT_TRUE(failure.description().contains(source)) << failure.description().toStdString();
         }
     }
-    EXPECT_THROW(Database::open(target).attach(source, QStringLiteral("S")), platform::Failure);
-    hold.reset();
+    compaction.reset();
     EXPECT_FALSE(storage::isInUse(source));
     Database::open(source).execute(QStringLiteral("INSERT INTO T VALUES ('k', 'v')"));
 }
 
-TEST_F(CompactionTest, MissingOrBrokenSourceFailsWithoutATarget)
+TEST_F(CompactionTest, MissingOrBrokenSourceFailsLeavingNothing)
 {
-    const QString missing = folder.file(QStringLiteral("TORBCOM.MDB"));
-    EXPECT_THROW(storage::compactDatabase(missing, target).release(), platform::Failure);
-    EXPECT_FALSE(QFileInfo::exists(missing));
+    EXPECT_EQ(compactionFailure(folder.file(QStringLiteral("TORBCOM.MDB"))), storage::FileNotFound);
     const QString broken = folder.file(QStringLiteral("TORBPRIX.MDB"));
-    storage_testing::writeFile(broken, QByteArray("not a database").repeated(200));
-    try {
-        storage::compactDatabase(broken, target).release();
-        FAIL() << "no failure";
-    } catch (const platform::Failure &failure) {
-        EXPECT_EQ(failure.number(), storage::NotADatabase);
-    }
+    const QByteArray text = QByteArray("not a database").repeated(200);
+    storage_testing::writeFile(broken, text);
+    EXPECT_EQ(compactionFailure(broken), storage::NotADatabase);
+    EXPECT_EQ(fileBytes(broken), text);
     EXPECT_EQ(filesInFolder(), QStringList({"TORBPRIX.MDB", "TORBSTOC.MDB"}));
 }
 

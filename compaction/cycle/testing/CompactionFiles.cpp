@@ -4,7 +4,9 @@
 #include "storage/CreateDatabase.h"
 #include "storage/Database.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QProcess>
 
 namespace compaction::testing
 {
@@ -38,6 +40,29 @@ QString readMarker(const QString &path)
     if (marks.atEnd())
         throw platform::Failure(QStringLiteral("No marker in %1").arg(path));
     return marks.value(0).toString();
+}
+
+QByteArray rowsDigest(const QString &path)
+{
+    storage::Database database = storage::Database::open(path);
+    QCryptographicHash digest(QCryptographicHash::Sha256);
+    for (const QString &query : {QStringLiteral("SELECT MARK_TEXT FROM TMARK ORDER BY rowid"),
+                                 QStringLiteral("SELECT FILL_NUM, FILL_DATA FROM TFILL ORDER BY rowid")}) {
+        for (storage::QueryCursor rows = database.openQuery(query); !rows.atEnd(); rows.moveNext()) {
+            for (int column = 0; column < rows.fieldNames().size(); ++column)
+                digest.addData(rows.value(column).toByteArray() + '\0');
+        }
+    }
+    return digest.result().toHex();
+}
+
+QString integrityCheck(const QString &path)
+{
+    QProcess sqlite3;
+    sqlite3.start(QStringLiteral("sqlite3"), {path, QStringLiteral("PRAGMA integrity_check")});
+    if (!sqlite3.waitForFinished(60000))
+        return QStringLiteral("sqlite3 did not finish");
+    return QString::fromUtf8(sqlite3.readAllStandardOutput() + sqlite3.readAllStandardError()).trimmed();
 }
 
 void makeTextFile(const QString &path, const QByteArray &contents)

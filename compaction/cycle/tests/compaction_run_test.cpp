@@ -67,21 +67,23 @@ protected:
 
 } // namespace
 
-TEST_F(CompactionRunTest, FirstRunCompactsUnderTheUpperCasedNameWithABackup)
+// The database file keeps its name as on disk, which the lines show; the backup takes the
+// upper-cased name.
+TEST_F(CompactionRunTest, FirstRunCompactsTheFileWhereItLiesWithABackup)
 {
     makeDatabase(path("torbstoc.mdb"), "stock");
     const qint64 before = size("torbstoc.mdb");
 
     EXPECT_EQ(runModules(), Outcome::Completed);
 
-    EXPECT_EQ(filesOnDisk(), QStringList({"TORBSTOC.BAKMDB", "TORBSTOC.MDB"}));
-    EXPECT_EQ(readMarker(path("TORBSTOC.MDB")), "stock");
+    EXPECT_EQ(filesOnDisk(), QStringList({"TORBSTOC.BAKMDB", "torbstoc.mdb"}));
+    EXPECT_EQ(readMarker(path("torbstoc.mdb")), "stock");
     EXPECT_EQ(readMarker(path("TORBSTOC.BAKMDB")), "stock");
-    EXPECT_LT(size("TORBSTOC.MDB"), before);
+    EXPECT_LT(size("torbstoc.mdb"), before);
     EXPECT_EQ(size("TORBSTOC.BAKMDB"), before);
-    EXPECT_EQ(caller.log, path("TORBSTOC.MDB") + " compactée\r\n");
+    EXPECT_EQ(caller.log, path("torbstoc.mdb") + " compactée\r\n");
     EXPECT_EQ(caller.events,
-              QStringList({"before " + path("TORBSTOC.MDB"), "finished Traitement terminé..."}));
+              QStringList({"before " + path("torbstoc.mdb"), "finished Traitement terminé..."}));
     EXPECT_EQ(dialogs.pointers(), std::vector({ui::MousePointer::Hourglass, ui::MousePointer::Default}));
 }
 
@@ -118,7 +120,8 @@ TEST_F(CompactionRunTest, FailureOfTheSecondOfThreeStopsTheRun)
     EXPECT_EQ(dialogs.pointers().back(), ui::MousePointer::Default);
 }
 
-TEST_F(CompactionRunTest, BackupThatCannotBeDeletedLeavesTheSourceBesideItsWorkCopy)
+// Nothing is left at the work-copy path, which would stop every later run.
+TEST_F(CompactionRunTest, OldBackupThatCannotBeReplacedStaysAndTheRunGoesOn)
 {
     makeDatabase(path("TORBAPRO.MDB"), "achats");
     ASSERT_TRUE(QDir(m_temp.path()).mkpath("TORBAPRO.BAKMDB/kept"));
@@ -127,11 +130,12 @@ TEST_F(CompactionRunTest, BackupThatCannotBeDeletedLeavesTheSourceBesideItsWorkC
 
     EXPECT_EQ(runModules(), Outcome::Completed);
 
-    EXPECT_EQ(size("TORBAPRO.MDB"), before);
-    EXPECT_EQ(readMarker(path("TORBAPRO_NEW.MDB")), "achats");
-    EXPECT_LT(size("TORBAPRO_NEW.MDB"), before);
+    EXPECT_LT(size("TORBAPRO.MDB"), before);
+    EXPECT_EQ(readMarker(path("TORBAPRO.MDB")), "achats");
+    EXPECT_TRUE(QFileInfo::exists(path("TORBAPRO.BAKMDB/kept")));
     EXPECT_EQ(readMarker(path("TORBCOM.BAKMDB")), "commandes");
-    EXPECT_FALSE(QFileInfo::exists(path("TORBCOM_NEW.MDB")));
+    EXPECT_EQ(filesOnDisk(),
+              QStringList({"TORBAPRO.BAKMDB", "TORBAPRO.MDB", "TORBCOM.BAKMDB", "TORBCOM.MDB"}));
     EXPECT_EQ(caller.log, path("TORBCOM.MDB") + " compactée\r\n" + path("TORBAPRO.MDB") + " compactée\r\n");
 }
 
@@ -178,19 +182,29 @@ TEST_F(CompactionRunTest, DatabaseThatAnotherProcessHoldsOpenStopsTheRunUntouche
     EXPECT_EQ(holder.exitCode(), 0);
 }
 
-TEST_F(CompactionRunTest, MdbInTheFolderNameSendsTheWorkCopyElsewhere)
+// The backup of a database in base.mdb/ goes to BASE.BAKMDB/; without that folder there is no
+// backup, so the database is not compacted and the run stops.
+TEST_F(CompactionRunTest, MdbInTheFolderNameSendsTheBackupElsewhere)
 {
-    ASSERT_TRUE(QDir(m_temp.path()).mkdir("base.mdb"));
-    ASSERT_TRUE(QDir(m_temp.path()).mkdir("BASE_NEW.MDB"));
-    makeDatabase(path("base.mdb/TORBSTOC.MDB"), "stock");
-    const QString source = path("base.mdb/TORBSTOC.MDB");
-    DiskCompactionSteps steps;
+    for (const bool backupFolder : {true, false}) {
+        SCOPED_TRACE(backupFolder);
+        TempFolder temp;
+        ASSERT_TRUE(QDir(temp.path()).mkdir("base.mdb"));
+        if (backupFolder)
+            ASSERT_TRUE(QDir(temp.path()).mkdir("BASE.BAKMDB"));
+        const QString source = temp.file("base.mdb/TORBSTOC.MDB");
+        makeDatabase(source, "stock");
+        const qint64 before = QFileInfo(source).size();
+        DiskCompactionSteps steps;
 
-    EXPECT_EQ(runCompaction({source}, caller, steps), Outcome::Completed);
+        EXPECT_EQ(runCompaction({source}, caller, steps),
+                  backupFolder ? Outcome::Completed : Outcome::Stopped);
 
-    // No folder BASE.BAKMDB for the backup: the swap stops and the source stays as it was.
-    EXPECT_EQ(readMarker(path("BASE_NEW.MDB/TORBSTOC_NEW.MDB")), "stock");
-    EXPECT_EQ(QDir(path("base.mdb")).entryList(QDir::Files), QStringList({"TORBSTOC.MDB"}));
+        EXPECT_EQ(QFileInfo(source).size() < before, backupFolder);
+        EXPECT_EQ(readMarker(source), "stock");
+        EXPECT_EQ(QFileInfo::exists(temp.file("BASE.BAKMDB/TORBSTOC.BAKMDB")), backupFolder);
+        EXPECT_EQ(QDir(temp.file("base.mdb")).entryList(QDir::Files), QStringList({"TORBSTOC.MDB"}));
+    }
 }
 
 TEST_F(CompactionRunTest, EmptyListStillShowsTheWaitCursorAndCompletes)

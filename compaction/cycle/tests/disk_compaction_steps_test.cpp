@@ -5,6 +5,7 @@
 #include "storage/ErrorNumbers.h"
 #include "tests/support/fixtures/TempFolder.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using compaction::DiskCompactionSteps;
@@ -30,33 +31,33 @@ class DiskCompactionStepsTest : public ::testing::Test
 protected:
     testing_support::TempFolder folder;
     const QString source = folder.file(QStringLiteral("TORBSTOC.MDB"));
-    const QString workCopy = folder.file(QStringLiteral("TORBSTOC.TMPMDB"));
+    const QString workCopy = folder.file(QStringLiteral("TORBSTOC_NEW.MDB"));
     const QString backup = folder.file(QStringLiteral("TORBSTOC.BAKMDB"));
     DiskCompactionSteps steps;
 
     void SetUp() override { makeDatabase(source, QStringLiteral("stock")); }
 };
 
-// Writes made to the source between the compaction and the swap would be lost with the old file.
-TEST_F(DiskCompactionStepsTest, SourceStaysInUseUntilTheSwapIsDone)
+// Until the backup is in place no other run of the suite may take its copy for a leftover.
+TEST_F(DiskCompactionStepsTest, SourceStaysInUseUntilTheBackupIsInPlace)
 {
-    steps.compact(source, workCopy);
+    steps.compact(source, workCopy, backup);
     EXPECT_EQ(openFailure(source), storage::DatabaseInUse);
-    steps.keepBackup(source, backup);
-    EXPECT_EQ(openFailure(source), storage::DatabaseInUse);
-    steps.replaceSource(workCopy, source);
+    steps.keepBackup();
     EXPECT_EQ(openFailure(source), 0);
-    EXPECT_EQ(openFailure(backup), 0);
-    EXPECT_EQ(readMarker(source), QStringLiteral("stock"));
+    EXPECT_EQ(readMarker(backup), QStringLiteral("stock"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"TORBSTOC.BAKMDB", "TORBSTOC.MDB"}));
 }
 
-TEST_F(DiskCompactionStepsTest, SourceOpensAgainWhenNoSwapFollows)
+// An old backup that cannot be replaced stays; the source, compacted, opens again.
+TEST_F(DiskCompactionStepsTest, OldBackupThatCannotBeReplacedStays)
 {
-    makeDatabase(backup, QStringLiteral("old backup"));
-    steps.compact(source, workCopy);
-    EXPECT_THROW(steps.keepBackup(source, backup), platform::Failure);
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("TORBSTOC.BAKMDB/kept")));
+    steps.compact(source, workCopy, backup);
+    EXPECT_THROW(steps.keepBackup(), platform::Failure);
     EXPECT_EQ(openFailure(source), 0);
-    EXPECT_EQ(readMarker(backup), QStringLiteral("old backup"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"TORBSTOC.MDB"}));
+    EXPECT_TRUE(QDir(folder.file(QStringLiteral("TORBSTOC.BAKMDB/kept"))).exists());
 }
 
 } // namespace

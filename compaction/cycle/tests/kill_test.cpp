@@ -6,25 +6,22 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+using compaction::testing::integrityCheck;
 using compaction::testing::makeDatabase;
-using compaction::testing::readMarker;
+using compaction::testing::rowsDigest;
 using testing_support::TempFolder;
 
 namespace
 {
 
-// Three databases, five kill points each: before the compaction, inside it (the copy written,
-// not yet named), before the deletion of the old backup, before the backup link and before the
-// rename over the source; torbstoc.mdb has a sixth, before the removal of its old name.
-constexpr int kSteps = 3 * 5 + 1;
-
-struct Expected {
+struct Database {
     QString name;
     QString marker;
     QString oldBackupMarker; // empty: no backup before the run
 };
 
-const QList<Expected> kDatabases = {
+// The file names stay as they are on disk; only the backups take the upper-cased names.
+const QList<Database> kDatabases = {
     {"TORBAPRO.MDB", "achats", ""},
     {"TORBCOM.MDB", "commandes", "anciennes commandes"},
     {"torbstoc.mdb", "stock", ""},
@@ -35,66 +32,90 @@ QString backupName(const QString &name)
     return name.toUpper().replace(".MDB", ".BAKMDB");
 }
 
-QString workCopyName(const QString &name)
-{
-    return name.toUpper().replace(".MDB", "_NEW.MDB");
-}
+struct Child {
+    int exitCode; // -1 when it was killed
+    QString output;
+};
 
-// Runs the child on the folder; killAt -1 lets it run to its end. Gives its exit code, -1 when
-// it was killed.
-int runChild(const TempFolder &temp, int killAt)
+// Runs the child on the folder; killAt -1 lets it run to its end.
+Child runChild(const QString &folder, int killAt)
 {
     QProcess run;
-    run.start(KILLED_RUN_PROGRAM, {temp.path() + "/", QString::number(killAt)});
+    run.start(KILLED_RUN_PROGRAM, {folder + "/", QString::number(killAt)});
     EXPECT_TRUE(run.waitForFinished(60000));
-    return run.exitStatus() == QProcess::CrashExit ? -1 : run.exitCode();
+    return {run.exitStatus() == QProcess::CrashExit ? -1 : run.exitCode(),
+            QString::fromUtf8(run.readAllStandardOutput())};
 }
 
-// Every database readable under its own name, resolved ignoring case; a backup or a work copy,
-// where there is one, a whole database with the old or the current contents.
-void expectEveryDatabaseSafe(const TempFolder &temp)
-{
-    for (const Expected &database : kDatabases) {
-        SCOPED_TRACE(database.name.toStdString());
-        EXPECT_EQ(readMarker(temp.file(database.name.toUpper())), database.marker);
-        for (const QString &other : {backupName(database.name), workCopyName(database.name)}) {
-            if (!QFileInfo::exists(temp.file(other)))
-                continue;
-            const QString kept = readMarker(temp.file(other));
-            EXPECT_TRUE(kept == database.marker || kept == database.oldBackupMarker) << kept.toStdString();
+// The folder of the test, with the rows each database and old backup holds.
+struct Folder {
+    TempFolder temp;
+    QMap<QString, QByteArray> rows;
+    QMap<QString, QByteArray> oldBackupRows;
+
+    Folder()
+    {
+        for (const Database &database : kDatabases) {
+            makeDatabase(temp.file(database.name), database.marker);
+            rows[database.name] = rowsDigest(temp.file(database.name));
+            if (!database.oldBackupMarker.isEmpty()) {
+                makeDatabase(temp.file(backupName(database.name)), database.oldBackupMarker);
+                oldBackupRows[database.name] = rowsDigest(temp.file(backupName(database.name)));
+            }
         }
     }
-}
 
-QStringList filesMatching(const TempFolder &temp, const QString &pattern)
-{
-    return QDir(temp.path()).entryList({pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-}
+    // Every database of the folder (this one, or a copy of it) whole under its own name with the
+    // same rows (SQLite rolls a crash back at the open); a backup, where there is one, is whole
+    // with the old backup's rows or the database's.
+    void expectEveryDatabaseWhole(const QString &path) const
+    {
+        for (const Database &database : kDatabases) {
+            SCOPED_TRACE(database.name.toStdString());
+            EXPECT_EQ(rowsDigest(path + "/" + database.name), rows[database.name]);
+            const QString backup = path + "/" + backupName(database.name);
+            if (QFileInfo::exists(backup)) {
+                const QByteArray kept = rowsDigest(backup);
+                EXPECT_TRUE(kept == rows[database.name] || kept == oldBackupRows.value(database.name));
+            }
+        }
+    }
+
+    QStringList files() const { return QDir(temp.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+};
 
 } // namespace
 
-TEST(CompactionKill, EveryDatabaseStaysSafeWhereverTheRunDiesAndTheNextRunRecovers)
+// The run is killed before each of its steps and at every moment where SQLite changes a file; the
+// next run completes and leaves only the databases and their backups, each sound for the sqlite3
+// command.
+TEST(CompactionKill, EveryDatabaseStaysWholeWhereverTheRunDiesAndTheNextRunLeavesNoDebris)
 {
-    for (int killAt = 0; killAt <= kSteps; ++killAt) {
+    int moments = 0;
+    {
+        const Folder counted;
+        const Child whole = runChild(counted.temp.path(), -1);
+        ASSERT_EQ(whole.exitCode, 0);
+        ASSERT_EQ(std::sscanf(whole.output.toUtf8().constData(), "moments %d", &moments), 1);
+        ASSERT_GT(moments, 3 * 2);
+    }
+    for (int killAt = 0; killAt < moments; ++killAt) {
         SCOPED_TRACE(killAt);
-        TempFolder temp;
-        for (const Expected &database : kDatabases) {
-            makeDatabase(temp.file(database.name), database.marker);
-            if (!database.oldBackupMarker.isEmpty())
-                makeDatabase(temp.file(backupName(database.name)), database.oldBackupMarker);
-        }
+        const Folder folder;
 
-        EXPECT_EQ(runChild(temp, killAt), killAt < kSteps ? -1 : 0);
-        expectEveryDatabaseSafe(temp);
+        ASSERT_EQ(runChild(folder.temp.path(), killAt).exitCode, -1);
+        EXPECT_TRUE(QDir(folder.temp.path()).entryList({"*_NEW.MDB"}).isEmpty());
+        // Looked at in a copy, so that the next run meets what the killed one left.
+        const TempFolder copy;
+        for (const QString &file : folder.files())
+            ASSERT_TRUE(QFile::copy(folder.temp.file(file), copy.file(file)));
+        folder.expectEveryDatabaseWhole(copy.path());
 
-        // Only a finished work copy stops the next run, as the cycle leaves one to the user; a
-        // half-made copy or an old name left behind does not.
-        const bool workCopyLeft = !filesMatching(temp, "*_NEW.MDB").isEmpty();
-        EXPECT_EQ(runChild(temp, -1), workCopyLeft ? 1 : 0);
-        expectEveryDatabaseSafe(temp);
-        if (!workCopyLeft) {
-            EXPECT_EQ(filesMatching(temp, "*.MDB"),
-                      QStringList({"TORBAPRO.MDB", "TORBCOM.MDB", "TORBSTOC.MDB"}));
-        }
+        EXPECT_EQ(runChild(folder.temp.path(), -1).exitCode, 0);
+        folder.expectEveryDatabaseWhole(folder.temp.path());
+        EXPECT_EQ(folder.files(), QStringList({"TORBAPRO.BAKMDB", "TORBAPRO.MDB", "TORBCOM.BAKMDB",
+                                               "TORBCOM.MDB", "TORBSTOC.BAKMDB", "torbstoc.mdb"}));
+        for (const QString &file : folder.files())
+            EXPECT_EQ(integrityCheck(folder.temp.file(file)), "ok") << file.toStdString();
     }
 }

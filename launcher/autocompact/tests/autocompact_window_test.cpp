@@ -71,8 +71,8 @@ TEST_F(AutocompactWindowTest, RunShowsItsLinesNewestFirstThenOnlyTheOutcome)
               folder() + "TORBCOM.MDB compactée\r\n" + folder() + "TORBAPRO.MDB compactée\r\n");
     EXPECT_EQ(finalStatus, "Traitement terminé...");
     EXPECT_EQ(files(), QStringList({"TORBAPRO.BAKMDB", "TORBAPRO.MDB", "TORBCOM.BAKMDB", "TORBCOM.MDB",
-                                    "TORBSTOC.BAKMDB", "TORBSTOC.MDB"}));
-    EXPECT_EQ(readMarker(folder() + "TORBSTOC.MDB"), "torbstoc.mdb");
+                                    "TORBSTOC.BAKMDB", "torbstoc.mdb"}));
+    EXPECT_EQ(readMarker(folder() + "torbstoc.mdb"), "torbstoc.mdb");
 }
 
 TEST_F(AutocompactWindowTest, FailureStopsWithoutABox)
