@@ -25,7 +25,7 @@ bool pathTaken(const QString &path)
     return ::lstat(platform::nativePath(path).constData(), &info) == 0;
 }
 
-// The source, read-only, with our collation: rebuilt indexes keep the order our cursors expect.
+// The source, read-only, on a plain connection: the rebuilt indexes take SQLite's own collations.
 // The engine accepts an empty file as its output. It writes the copy without flushing it on the
 // way (its output takes the source's synchronous setting); the one flush of the finished file
 // follows when it is named.
