@@ -1,7 +1,7 @@
 -- BDLOC.MDB, in the data folder: the workstation's own work tables.
 -- Create with: sqlite3 BDLOC.MDB < BDLOC.sql
--- NOCASE keys: the suite's programs replace SQLite's ASCII-only NOCASE with a Unicode one on
--- their connections; rows with accented keys must be written through them.
+-- NOCASE is SQLite's own on every connection, the suite's included: rows may be written by any
+-- SQLite program. The suite matches accented capitals in code, not through the index order.
 
 -- The current language's translations, copied at launcher start (see TMP_TRADSOURCE).
 CREATE TABLE TMP_TRAD (

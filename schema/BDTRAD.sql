@@ -1,7 +1,7 @@
 -- BDTRAD.MDB, in the folder of the first TPATH row: the suite's translation table.
 -- Create with: sqlite3 BDTRAD.MDB < BDTRAD.sql
--- Texts compare and sort ignoring case; the suite's programs use a Unicode NOCASE on their
--- connections, so rows with accented texts must be written through them.
+-- Texts sort ignoring the case of ASCII letters (SQLite's own NOCASE, on every connection); rows
+-- may be written by any SQLite program.
 CREATE TABLE TTRAD (
     -- A row identity for the editor's grid; the French text is the key of the row.
     TTRAD_ID INTEGER PRIMARY KEY,

@@ -2,7 +2,7 @@
 -- TORBPLAN.MDB, TORBTECH.MDB), in the folder of the first TPATH row.
 -- Create with: sqlite3 TORBSTOC.MDB < MODULE.sql
 -- The module maintains these tables; the login dialog only reads the profile and rights tables.
--- Profiles compare ignoring case (a Unicode NOCASE on the suite's own connections).
+-- Profiles are indexed by SQLite's own NOCASE; the login dialog matches accented capitals in code.
 
 -- Profiles and their password codes; the "2" tables serve the module that shares this file.
 CREATE TABLE TZPR (

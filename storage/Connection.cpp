@@ -106,7 +106,7 @@ Connection::Connection(const QString &resolvedPath, bool readOnly)
             m_handle = nullptr;
         });
     try {
-        installCaseInsensitiveCollation(m_handle);
+        installCaseFoldCollation(m_handle);
         sqlite3_busy_handler(m_handle, waitForLock, nullptr);
         // Room for the indexes of the suite's larger tables, so seeks seldom read the disk.
         sqlite3_exec(m_handle, "PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);

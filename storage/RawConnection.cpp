@@ -1,7 +1,6 @@
 #include "storage/RawConnection.h"
 
 #include "storage/SqliteValues.h"
-#include "storage/TextCollation.h"
 
 namespace storage
 {
@@ -9,13 +8,10 @@ namespace storage
 RawConnection::RawConnection(const QByteArray &fileName, int flags)
 {
     const int opened = sqlite3_open_v2(fileName.constData(), &m_handle, flags, nullptr);
-    try {
-        if (opened != SQLITE_OK)
-            throw sqlFailure(m_handle);
-        installCaseInsensitiveCollation(m_handle);
-    } catch (...) {
+    if (opened != SQLITE_OK) {
+        platform::Failure failure = sqlFailure(m_handle);
         sqlite3_close_v2(m_handle);
-        throw;
+        throw failure;
     }
 }
 

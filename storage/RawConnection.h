@@ -6,8 +6,8 @@
 namespace storage
 {
 
-// A plain SQLite connection with our text collation, for the layer's one-off jobs (creating a
-// file, compacting one); closed with the object.
+// A plain SQLite connection, which knows only what every SQLite reader knows, for the layer's
+// one-off jobs (creating a file, compacting one); closed with the object.
 class RawConnection
 {
 public:

@@ -74,11 +74,14 @@ struct TableCursor::State {
     // The statement of each key condition shape, composed once per index: seeks and moves
     // are the hot path of lookups and need no SQL text.
     std::map<std::pair<KeyComparison, QVector<bool>>, sqlite3_stmt *> keyStatements;
+    // The first index field from a value on, composed once per index.
+    sqlite3_stmt *firstKeyStatement = nullptr;
 
     // The SELECT completed by the condition (values at ?1...), kept by the connection.
     sqlite3_stmt *statementFor(const QString &condition);
     // The one for the leading order columns compared to values of which those marked are Null.
     sqlite3_stmt *keyStatement(KeyComparison comparison, const QVector<bool> &nulls);
+    void requireIndex() const;
     // Runs the statement with its values and takes its first row.
     void fetch(sqlite3_stmt *statement, const QVariantList &parameters);
     void fetchAfterCurrent();
@@ -99,6 +102,13 @@ sqlite3_stmt *TableCursor::State::keyStatement(KeyComparison comparison, const Q
     if (!kept)
         kept = statementFor(keyCondition(orderColumns.mid(0, nulls.size()), nulls, comparison));
     return kept;
+}
+
+void TableCursor::State::requireIndex() const
+{
+    if (indexFields.isEmpty())
+        throw platform::Failure(QStringLiteral("Aucun index en cours sur la table '%1'").arg(table),
+                                IndexNotFound);
 }
 
 void TableCursor::State::fetch(sqlite3_stmt *statement, const QVariantList &parameters)
@@ -221,6 +231,7 @@ void TableCursor::setIndex(const QString &indexName)
     s.keyPositions = positions;
     s.orderBy = QStringLiteral(" ORDER BY ") + columns.join(QStringLiteral(", "));
     s.keyStatements.clear();
+    s.firstKeyStatement = nullptr;
     moveFirst();
 }
 
@@ -237,9 +248,7 @@ QStringList TableCursor::indexFields() const
 bool TableCursor::seek(SeekOperator op, const QVariantList &key)
 {
     State &s = *m_state;
-    if (s.indexFields.isEmpty())
-        throw platform::Failure(QStringLiteral("Aucun index en cours sur la table '%1'").arg(s.table),
-                                IndexNotFound);
+    s.requireIndex();
     if (key.isEmpty() || key.size() > s.indexFields.size())
         throw platform::Failure(
             QStringLiteral("L'index '%1' de la table '%2' a %3 champ(s), %4 valeur(s) données")
@@ -255,6 +264,20 @@ bool TableCursor::seek(SeekOperator op, const QVariantList &key)
             key);
     s.noMatch = !s.hasRow;
     return s.hasRow;
+}
+
+QVariant TableCursor::firstKeyFrom(const QVariant &value) const
+{
+    State &s = *m_state;
+    s.requireIndex();
+    if (!s.firstKeyStatement)
+        s.firstKeyStatement = s.connection->cachedStatement(
+            QStringLiteral("SELECT %1 FROM %2 WHERE %3 >= ?1 ORDER BY %3 LIMIT 1")
+                .arg(quoted(s.indexFields.first()), quoted(s.table), s.orderColumns.first()));
+    s.connection->holdReads();
+    StatementRun run(s.firstKeyStatement);
+    bindValue(run.get(), 1, value);
+    return run.step() ? columnValue(run.get(), 0) : QVariant();
 }
 
 bool TableCursor::noMatch() const

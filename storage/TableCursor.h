@@ -36,10 +36,14 @@ public:
     QStringList indexFields() const;
 
     // Moves to the first row, in index order, whose leading index fields compare to the key
-    // values as asked (text fields ignore case: an index without a collation of its own is read
-    // as NOCASE). Gives whether one was found; when not, there is no current row and noMatch()
-    // is true. Needs an index.
+    // values as asked, by the index's own collations as SQLite applies them (an index without a
+    // collation of its own is read as NOCASE; NOCASE ignores the case of ASCII letters only,
+    // seekIgnoringCase goes further). Gives whether one was found; when not, there is no current
+    // row and noMatch() is true. Needs an index.
     bool seek(SeekOperator op, const QVariantList &key);
+    // The first index field of the first row, in index order, whose first index field is at or
+    // after the value; Null when there is none. Reads the index only; the current row stays.
+    QVariant firstKeyFrom(const QVariant &value) const;
     bool noMatch() const;
 
     void moveFirst();

@@ -47,7 +47,7 @@ char32_t folded(char32_t point)
 }
 
 // Compares code point by code point after case folding; no allocation, as SQLite calls it for
-// every key comparison.
+// every row a query compares.
 int compareFoldedUtf8(void *, int lengthA, const void *a, int lengthB, const void *b)
 {
     const auto *atA = static_cast<const unsigned char *>(a);
@@ -81,6 +81,20 @@ int compareFoldedUtf8(void *, int lengthA, const void *a, int lengthB, const voi
     return (atA < endA) - (atB < endB);
 }
 
+// The code point at and after UTF-16 position at, ASCII letters folded as NOCASE folds them; a
+// lone surrogate reads as U+FFFD, as in the UTF-8 that SQLite compares.
+char32_t nocaseCodePoint(QStringView text, qsizetype &at)
+{
+    const char16_t unit = text[at++].unicode();
+    if (unit < 0x80)
+        return asciiFolding.folded[unit];
+    if (!QChar::isSurrogate(unit))
+        return unit;
+    if (QChar::isHighSurrogate(unit) && at < text.size() && QChar::isLowSurrogate(text[at].unicode()))
+        return QChar::surrogateToUcs4(unit, text[at++].unicode());
+    return 0xFFFD;
+}
+
 } // namespace
 
 int compareIgnoringCase(QStringView a, QStringView b)
@@ -91,10 +105,25 @@ int compareIgnoringCase(QStringView a, QStringView b)
                              static_cast<int>(textB.size()), textB.constData());
 }
 
-void installCaseInsensitiveCollation(sqlite3 *handle)
+int compareAsNocase(QStringView a, QStringView b)
 {
-    if (sqlite3_create_collation_v2(handle, "NOCASE", SQLITE_UTF8, nullptr, compareFoldedUtf8, nullptr) !=
-        SQLITE_OK)
+    // SQLite compares the UTF-8 bytes, ASCII letters folded, then the lengths: the order of the
+    // code points. No allocation, as seeks compare every key they pass.
+    qsizetype atA = 0;
+    qsizetype atB = 0;
+    while (atA < a.size() && atB < b.size()) {
+        const char32_t pointA = nocaseCodePoint(a, atA);
+        const char32_t pointB = nocaseCodePoint(b, atB);
+        if (pointA != pointB)
+            return pointA < pointB ? -1 : 1;
+    }
+    return (atA < a.size()) - (atB < b.size());
+}
+
+void installCaseFoldCollation(sqlite3 *handle)
+{
+    if (sqlite3_create_collation_v2(handle, CaseFoldCollation.toUtf8().constData(), SQLITE_UTF8, nullptr,
+                                    compareFoldedUtf8, nullptr) != SQLITE_OK)
         throw sqlFailure(handle);
 }
 

@@ -1,5 +1,6 @@
 #include "translation-editor/ListQueries.h"
 
+#include "storage/TextCollation.h"
 #include "translation-editor/ContainsFunction.h"
 
 namespace peluvar
@@ -9,7 +10,8 @@ namespace
 {
 
 // Ties are broken by the rowid (an integer key of the table is the rowid) so that a list always
-// comes in one order; a table with only its four text fields has no other key.
+// comes in one order; a table with only its four text fields has no other key. SQLite's NOCASE,
+// which the indexes of TTRAD have, lets the window show its first rows without sorting the table.
 const QString InitialOrder =
     QStringLiteral(" ORDER BY T_TRAD1 COLLATE NOCASE, T_VALEUR COLLATE NOCASE, rowid");
 
@@ -31,7 +33,9 @@ ListQuery selectionList(const QString &answer)
     const QString prefix = bindable(withoutOuterBlanks(answer));
     // substr counts code points, so the length is counted the same way.
     const auto length = static_cast<qlonglong>(prefix.toUcs4().size());
-    return {QStringLiteral("SELECT * FROM TTRAD WHERE substr(T_VALEUR, 1, ?) = ? COLLATE NOCASE") +
+    // Accented capitals too: a collation of our own, as no index serves a prefix of the text.
+    return {QStringLiteral("SELECT * FROM TTRAD WHERE substr(T_VALEUR, 1, ?) = ? COLLATE %1")
+                    .arg(storage::CaseFoldCollation) +
                 InitialOrder,
             {length, prefix}};
 }

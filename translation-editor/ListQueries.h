@@ -19,7 +19,7 @@ struct ListQuery {
 ListQuery initialList();
 
 // The rows whose French text begins with the answer, its outer blanks removed, compared
-// ignoring case; an empty answer selects every row. Initial order.
+// ignoring case (accented letters included); an empty answer selects every row. Initial order.
 ListQuery selectionList(const QString &answer);
 
 // Every row, ordered by the French text.

@@ -1,5 +1,8 @@
 #include "launcher/login/LoginTables.h"
 
+#include "storage/SeekIgnoringCase.h"
+#include "storage/TextCollation.h"
+
 namespace login
 {
 
@@ -33,11 +36,14 @@ std::optional<storage::Database> baseModule(const services::SharedState &etat, i
     return etat.DB_Module[static_cast<std::size_t>(numero - 1)].base;
 }
 
-// The profile is always a bound value: a quote in it is a character like any other. NOCASE is
-// stated in the queries so that the comparison ignores case whatever the host's columns declare.
+// The profile is always a bound value: a quote in it is a character like any other. The profile
+// compares ignoring case, accented letters included, by a collation of our own named in the
+// queries; the profile tables are small, so the queries read them whole.
 bool existeProfil(storage::Database &base, const QString &profil)
 {
-    return base.openQuery(QStringLiteral("SELECT * FROM TZPR WHERE TZPR_PROFIL = ? COLLATE NOCASE"), {profil})
+    return base.openQuery(QStringLiteral("SELECT * FROM TZPR WHERE TZPR_PROFIL = ? COLLATE %1")
+                              .arg(storage::CaseFoldCollation),
+                          {profil})
                .recordCount() > 0;
 }
 
@@ -46,7 +52,12 @@ bool profilEtCodeConnus(storage::Database &base, const QString &suffixe, const Q
     storage::TableCursor profils =
         base.openTable(QStringLiteral("TZPR") + suffixe, storage::Access::ReadOnly);
     profils.setIndex(QStringLiteral("PrimaryKey"));
-    const bool trouve = profils.seek(storage::SeekOperator::Equal, {profil, code});
+    // The index's second field is the code.
+    const QString champCode = profils.indexFields().value(1);
+    const bool trouve = storage::seekIgnoringCase(profils, profil, [&](const storage::TableCursor &ligne) {
+        const QVariant valeur = ligne.value(champCode);
+        return !valeur.isNull() && valeur.toLongLong() == code;
+    });
     base.freeLocksWhenIdle();
     return trouve;
 }
@@ -55,8 +66,8 @@ std::vector<DroitMenu> droitsRestreints(storage::Database &base, const QString &
                                         const QString &profil)
 {
     storage::QueryCursor lignes = base.openQuery(
-        QStringLiteral("SELECT * FROM TZMN%1 WHERE TZMN_PROFIL = ? COLLATE NOCASE AND TZMN_ACCES < 2")
-            .arg(suffixe),
+        QStringLiteral("SELECT * FROM TZMN%1 WHERE TZMN_PROFIL = ? COLLATE %2 AND TZMN_ACCES < 2")
+            .arg(suffixe, storage::CaseFoldCollation),
         {profil});
     std::vector<DroitMenu> droits;
     for (; !lignes.atEnd(); lignes.moveNext())

@@ -5,6 +5,7 @@
 #include "launcher/services/TranslationCopy.h"
 #include "platform/CharsetIconv.h"
 #include "platform/Files.h"
+#include "storage/SeekIgnoringCase.h"
 #include "ui/Dialogs.h"
 
 namespace services
@@ -99,25 +100,16 @@ std::optional<QString> Traduction::lookUp(const QString &texte)
     if (!m_etat.RS_TRAD || !m_etat.DB_LOC)
         throw platform::Failure(QStringLiteral("Variable objet ou variable de bloc With non définie"), 91);
     storage::TableCursor &cursor = *m_etat.RS_TRAD;
-    const bool seekFound = cursor.seek(storage::SeekOperator::GreaterOrEqual, {key});
-    m_etat.DB_LOC->freeLocksWhenIdle();
-    if (!seekFound)
-        return std::nullopt;
-
+    // The rows that can hold the text share its key ignoring case. NTX_ABREGE keeps SQLite's NOCASE
+    // order, which sets the spellings of an accented capital apart: the rows spelled as the text
+    // come first, then the other spellings in index order.
     const QString wanted = trimmed.toUpper();
-    const QString upperKey = key.toUpper();
-    for (;;) {
-        if (cursor.value(QStringLiteral("T_VALEUR")).toString().toUpper() == wanted)
-            break;
-        cursor.moveNext();
-        if (cursor.atEnd())
-            return std::nullopt;
-        // Only the rows that share the key can hold the text, and the index keeps them together:
-        // the scan ends at the first other key rather than walking on over every key that sorts
-        // before it when letter case counts.
-        if (cursor.value(QStringLiteral("T_ABREGE")).toString().toUpper() != upperKey)
-            return std::nullopt;
-    }
+    const bool found = storage::seekIgnoringCase(cursor, key, [&](const storage::TableCursor &row) {
+        return row.value(QStringLiteral("T_VALEUR")).toString().toUpper() == wanted;
+    });
+    m_etat.DB_LOC->freeLocksWhenIdle();
+    if (!found)
+        return std::nullopt;
     const QString translation = cursor.value(QStringLiteral("T_TRAD")).toString();
     return QString(lead, u' ') + translation + QString(trail, u' ');
 }

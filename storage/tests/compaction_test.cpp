@@ -42,8 +42,8 @@ protected:
     TempFolder folder;
     const QString source = storage_testing::makeDatabase(
         folder, QStringLiteral("TORBSTOC.MDB"),
-        QStringLiteral("CREATE TABLE T (K TEXT, V TEXT);"
-                       "CREATE INDEX \"T.NTX_K\" ON T (K);"
+        QStringLiteral("CREATE TABLE T (K TEXT COLLATE NOCASE, V TEXT);"
+                       "CREATE INDEX \"T.NTX_K\" ON T (K COLLATE NOCASE);"
                        "INSERT INTO T VALUES ('zèbre', 'z'), ('Été', 'E'), ('abc', 'a');"
                        "CREATE TABLE PAD (P TEXT); INSERT INTO PAD VALUES (hex(randomblob(20000)));"
                        "DELETE FROM PAD;"));
@@ -79,6 +79,14 @@ TEST_F(CompactionTest, CompactsTheFileWhereItLiesKeepingItsRows)
     EXPECT_LT(QFileInfo(source).size(), size);
     EXPECT_EQ(rows(source), before);
     EXPECT_EQ(filesInFolder(), QStringList({"TORBSTOC.MDB"}));
+    // The rebuilt index keeps SQLite's NOCASE: "É" after "z", the case of ASCII letters ignored.
+    storage::TableCursor ordered = Database::open(source).openTable(QStringLiteral("T"));
+    ordered.setIndex(QStringLiteral("NTX_K"));
+    ASSERT_TRUE(ordered.seek(storage::SeekOperator::Equal, {QStringLiteral("ÉTé")}));
+    EXPECT_EQ(ordered.value(QStringLiteral("V")).toString(), QStringLiteral("E"));
+    ordered.moveFirst();
+    ordered.moveNext();
+    EXPECT_EQ(ordered.value(QStringLiteral("V")).toString(), QStringLiteral("z"));
 }
 
 // The copy for the backup holds the contents as they stood and takes the target's place only

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace
 {
@@ -44,22 +45,52 @@ int foldedCodePointOrder(const QString &a, const QString &b)
     return foldedA < foldedB ? -1 : foldedB < foldedA ? 1 : 0;
 }
 
-// ASCII only, accented letters at the same place or after, letters whose folding is ASCII
+// Samples: ASCII only, accented letters at the same place or after, letters whose folding is ASCII
 // (the Kelvin sign "K" and the long s "ſ"), characters between the upper and lower ASCII letters,
 // and characters outside the 16-bit range ("𐐀" folds to "𐐨"): every pair gives the order of the
-// plain folding.
-TEST(CompareIgnoringCase, AsciiAndUnicodeTextsShareOneOrder)
+// plain folding, and the order of SQLite's own NOCASE.
+QStringList samples()
 {
     // Separated by "|", the first one empty.
-    const QStringList samples =
-        QString::fromUtf8("|a|A|B|_|[|`|z|Z|{|~|0|\x7F|\u0080|é|É|e|f|ß|ss|Kelvin|kelvin|KELVIN|ſac|SAC|sab|"
-                          "😀|𐐀x|𐐨X|abcé|ABCÉ|ABCE|abc_|abcZ|Texte 00001|TEXTE 00002|texte 0001|Texte numéro "
-                          "00001 du menu|TEXTE NUMÉRO 00001 DU MENU|Texte numero 00001|Texte numérO")
-            .split(u'|');
-    for (const QString &a : samples)
-        for (const QString &b : samples)
+    return QString::fromUtf8(
+               "|a|A|B|_|[|`|z|Z|{|~|0|\x7F|\u0080|é|É|e|f|ß|ss|Kelvin|kelvin|KELVIN|ſac|SAC|sab|"
+               "😀|𐐀x|𐐨X|abcé|ABCÉ|ABCE|abc_|abcZ|Texte 00001|TEXTE 00002|texte 0001|Texte numéro "
+               "00001 du menu|TEXTE NUMÉRO 00001 DU MENU|Texte numero 00001|Texte numérO")
+        .split(u'|');
+}
+
+TEST(CompareIgnoringCase, AsciiAndUnicodeTextsShareOneOrder)
+{
+    const QStringList texts = samples();
+    for (const QString &a : texts)
+        for (const QString &b : texts)
             EXPECT_EQ(storage::compareIgnoringCase(a, b), foldedCodePointOrder(a, b))
                 << a.toStdString() << " / " << b.toStdString();
+}
+
+// SQLite itself, on a connection of its own, is the reference for its NOCASE.
+TEST(CompareAsNocase, GivesSqlitesOwnOrder)
+{
+    sqlite3 *handle = nullptr;
+    ASSERT_EQ(sqlite3_open(":memory:", &handle), SQLITE_OK);
+    sqlite3_stmt *statement = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(handle, "SELECT (?1 > ?2 COLLATE NOCASE) - (?1 < ?2 COLLATE NOCASE)", -1,
+                                 &statement, nullptr),
+              SQLITE_OK);
+    const QStringList texts = samples();
+    for (const QString &a : texts)
+        for (const QString &b : texts) {
+            const QByteArray textA = a.toUtf8();
+            const QByteArray textB = b.toUtf8();
+            sqlite3_bind_text(statement, 1, textA.constData(), int(textA.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_text(statement, 2, textB.constData(), int(textB.size()), SQLITE_TRANSIENT);
+            ASSERT_EQ(sqlite3_step(statement), SQLITE_ROW);
+            EXPECT_EQ(storage::compareAsNocase(a, b), sqlite3_column_int(statement, 0))
+                << a.toStdString() << " / " << b.toStdString();
+            sqlite3_reset(statement);
+        }
+    sqlite3_finalize(statement);
+    sqlite3_close(handle);
 }
 
 } // namespace

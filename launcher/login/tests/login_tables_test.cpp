@@ -51,6 +51,7 @@ protected:
         module.addDroit(QStringLiteral("DUPONT"), QStringLiteral("M_Devis"), 2);
         module.addDroit(QStringLiteral("DUPONT"), QStringLiteral("M_Plan"), 7);
         module.addDroit(QStringLiteral("O'BRIEN"), QStringLiteral("M_Stock"), 1);
+        module.addDroit(QStringLiteral("ÉLODIE"), QStringLiteral("M_Tarifs"), 0);
         module.addDroit(QStringLiteral("MARTIN"), QStringLiteral("M_Plan"), 0, QStringLiteral("TZMN2"));
     }
 
@@ -83,6 +84,9 @@ TEST_P(LoginTables, PasswordCheckSeeksTheSuffixedTable)
     EXPECT_TRUE(login::profilEtCodeConnus(module.base, {}, QStringLiteral("DUPONT"), abcd));
     EXPECT_TRUE(login::profilEtCodeConnus(module.base, {}, QStringLiteral("dupont"), abcd));
     EXPECT_FALSE(login::profilEtCodeConnus(module.base, {}, QStringLiteral("DUPONT"), abcd + 1));
+    const qint32 eeee = login::Code_MDP(QStringLiteral("EEEE"));
+    EXPECT_TRUE(login::profilEtCodeConnus(module.base, {}, QStringLiteral("élodie"), eeee)); // beyond ASCII
+    EXPECT_FALSE(login::profilEtCodeConnus(module.base, {}, QStringLiteral("élodie"), abcd));
     EXPECT_TRUE(login::profilEtCodeConnus(module.base, {}, QStringLiteral("O'BRIEN"),
                                           login::Code_MDP(QStringLiteral("WXYZ"))));
     const qint32 mmmm = login::Code_MDP(QStringLiteral("MMMM"));
@@ -97,6 +101,8 @@ TEST_P(LoginTables, RightsBelowFullAccessOfTheProfileOnly)
     EXPECT_EQ(names(login::droitsRestreints(module.base, {}, QStringLiteral("Dupont"))).size(), 3);
     EXPECT_EQ(names(login::droitsRestreints(module.base, {}, QStringLiteral("O'BRIEN"))),
               QStringList({"M_Stock=1"}));
+    EXPECT_EQ(names(login::droitsRestreints(module.base, {}, QStringLiteral("élodie"))),
+              QStringList({"M_Tarifs=0"}));
     EXPECT_TRUE(login::droitsRestreints(module.base, {}, QStringLiteral("MARTIN")).empty());
     EXPECT_EQ(names(login::droitsRestreints(module.base, QStringLiteral("2"), QStringLiteral("MARTIN"))),
               QStringList({"M_Plan=0"}));

@@ -38,6 +38,11 @@ protected:
             {QStringLiteral("AIDE"), QStringLiteral("HELP")},
             {QStringLiteral("Fermer"), QStringLiteral("Zamknij 中")},
             {QStringLiteral("Menu\tPrincipal"), QStringLiteral("Main menu")},
+            {QStringLiteral("État des lieux"), QStringLiteral("Inventory")},
+            {QStringLiteral("élan"), QStringLiteral("Momentum")},
+            {QStringLiteral("École élémentaire"), QStringLiteral("Primary school")},
+            {QStringLiteral("Égalité"), QStringLiteral("Equality")},
+            {QStringLiteral("égalité"), QStringLiteral("equality")},
         });
         fixture.createBdloc();
         fixture.etat.Num_Langue = 1;
@@ -65,6 +70,15 @@ TEST_F(TranslationLookup, FindsTheWholeTextIgnoringCaseAndKeepsItsOuterBlanks)
         {QStringLiteral("Fermer"), QStringLiteral("Zamknij ?")},
         {QStringLiteral("Menu\tPrincipal"), QStringLiteral("Main menu")},
         {QStringLiteral("Menu Principal"), QStringLiteral("Menu Principal")},
+        // Accented capitals, whichever way: the rows lie apart in the index.
+        {QStringLiteral("ÉTAT DES LIEUX"), QStringLiteral("Inventory")},
+        {QStringLiteral("état des lieux"), QStringLiteral("Inventory")},
+        {QStringLiteral("Élan"), QStringLiteral("Momentum")},
+        {QStringLiteral("ÉCOLE ÉLÉMENTAIRE"), QStringLiteral("Primary school")},
+        {QStringLiteral("école Élémentaire"), QStringLiteral("Primary school")},
+        {QStringLiteral("égalité"), QStringLiteral("equality")}, // the row spelled as the text
+        {QStringLiteral("ÉGALITÉ"), QStringLiteral("Equality")}, // else the first: "É" before "é"
+        {QStringLiteral("État"), QStringLiteral("État")},
         {QStringLiteral("Inconnu"), QStringLiteral("Inconnu")},
         {QStringLiteral("zzz"), QStringLiteral("zzz")},
         {QString(), QString()},

@@ -1,29 +1,21 @@
 #include "platform/Failure.h"
+#include "tests/support/fixtures/SqliteCommand.h"
 #include "tests/support/fixtures/TempFolder.h"
 #include "tests/support/fixtures/TempInstallation.h"
 #include "tools/modules/BusinessModules.h"
 #include "tools/sample-installation/ReplaceInstallation.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <gtest/gtest.h>
 
+using testing_support::sqlite3Command;
 using testing_support::TempInstallation;
 
 namespace
 {
-
-// What the administrator's sqlite3 command prints for the query.
-QString sqlite3(const QString &file, const QString &query)
-{
-    QProcess process;
-    process.start(QStringLiteral("sqlite3"), {file, query});
-    EXPECT_TRUE(process.waitForFinished()) << file.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
 
 QByteArray contents(const QString &path)
 {
@@ -56,19 +48,34 @@ TEST_F(SampleInstallationTest, DatabasesOpenWithTheSqliteCommand)
         {"bases/TORBPRIX.MDB", "select PARAM_VALEUR from TPARAM where PARAM_CODE = 'MODULE'", "TORBPRIX"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(sqlite3(installation.path(c.file), c.query), QString::fromLatin1(c.expected))
+        EXPECT_EQ(sqlite3Command(installation.path(c.file), c.query), QString::fromLatin1(c.expected))
             << c.file << ": " << c.query;
+}
+
+TEST_F(SampleInstallationTest, EveryDatabasePassesTheSqliteIntegrityCheck)
+{
+    QStringList files;
+    for (QDirIterator found(installation.root(), {QStringLiteral("*.MDB")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+         found.hasNext();)
+        files << found.next();
+    EXPECT_GE(files.size(), 10); // at least the data folder's two, the seven of bases/ and SIGNETS.MDB
+    for (const QString &file : files)
+        EXPECT_EQ(sqlite3Command(file, QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"))
+            << file.toStdString();
 }
 
 TEST_F(SampleInstallationTest, FirstFolderRowNamesTheDatabasesAndRowTwoTheTemplates)
 {
     const QString dbpath = installation.path(QStringLiteral("SOC1/DBPATH.MDB"));
-    EXPECT_EQ(sqlite3(dbpath, QStringLiteral("select TPATH_PATH from TPATH order by TPATH_NUM limit 1")),
-              installation.databases() + QLatin1Char('/'));
-    EXPECT_EQ(sqlite3(dbpath, QStringLiteral("select TPATH_PATH from TPATH where TPATH_NUM = 2")),
+    EXPECT_EQ(
+        sqlite3Command(dbpath, QStringLiteral("select TPATH_PATH from TPATH order by TPATH_NUM limit 1")),
+        installation.databases() + QLatin1Char('/'));
+    EXPECT_EQ(sqlite3Command(dbpath, QStringLiteral("select TPATH_PATH from TPATH where TPATH_NUM = 2")),
               installation.templates() + QLatin1Char('/'));
-    EXPECT_EQ(sqlite3(dbpath, QStringLiteral("select count(*) from TPATH where TPATH_PATH not like '%/'")),
-              QStringLiteral("0"));
+    EXPECT_EQ(
+        sqlite3Command(dbpath, QStringLiteral("select count(*) from TPATH where TPATH_PATH not like '%/'")),
+        QStringLiteral("0"));
     for (const QString &name : tools::moduleDatabaseNames())
         EXPECT_TRUE(QFileInfo(installation.databases() + QLatin1Char('/') + name).isFile())
             << name.toStdString();
@@ -77,20 +84,23 @@ TEST_F(SampleInstallationTest, FirstFolderRowNamesTheDatabasesAndRowTwoTheTempla
 TEST_F(SampleInstallationTest, TranslationsCoverBothLanguagesWithSomeLeftOut)
 {
     const QString bdtrad = installation.path(QStringLiteral("bases/BDTRAD.MDB"));
-    EXPECT_EQ(sqlite3(bdtrad, QStringLiteral(
-                                  "select T_TRAD1 || '|' || T_TRAD2 from TTRAD where T_VALEUR = 'Achats'")),
-              QStringLiteral("Purchasing|Zakupy"));
-    EXPECT_NE(sqlite3(bdtrad, QStringLiteral("select count(*) from TTRAD where ifnull(T_TRAD1, '') = ''")),
-              QStringLiteral("0"));
-    EXPECT_NE(sqlite3(bdtrad, QStringLiteral("select count(*) from TTRAD where ifnull(T_TRAD2, '') = ''")),
-              QStringLiteral("0"));
-    // Keys are the launcher's texts without their outer blanks, path literals with "/".
     EXPECT_EQ(
-        sqlite3(bdtrad, QStringLiteral("select count(*) from TTRAD where T_VALEUR <> trim(T_VALEUR, ' ') "
-                                       "or T_VALEUR like '%\\%'")),
+        sqlite3Command(
+            bdtrad, QStringLiteral("select T_TRAD1 || '|' || T_TRAD2 from TTRAD where T_VALEUR = 'Achats'")),
+        QStringLiteral("Purchasing|Zakupy"));
+    EXPECT_NE(
+        sqlite3Command(bdtrad, QStringLiteral("select count(*) from TTRAD where ifnull(T_TRAD1, '') = ''")),
         QStringLiteral("0"));
-    EXPECT_EQ(sqlite3(bdtrad, QStringLiteral("select count(*) from TTRAD where T_VALEUR = "
-                                             "'torbcom/torbcom.exe introuvable'")),
+    EXPECT_NE(
+        sqlite3Command(bdtrad, QStringLiteral("select count(*) from TTRAD where ifnull(T_TRAD2, '') = ''")),
+        QStringLiteral("0"));
+    // Keys are the launcher's texts without their outer blanks, path literals with "/".
+    EXPECT_EQ(sqlite3Command(
+                  bdtrad, QStringLiteral("select count(*) from TTRAD where T_VALEUR <> trim(T_VALEUR, ' ') "
+                                         "or T_VALEUR like '%\\%'")),
+              QStringLiteral("0"));
+    EXPECT_EQ(sqlite3Command(bdtrad, QStringLiteral("select count(*) from TTRAD where T_VALEUR = "
+                                                    "'torbcom/torbcom.exe introuvable'")),
               QStringLiteral("1"));
 }
 
@@ -143,8 +153,8 @@ TEST(SampleInstallationOptions, LanguageLineLeftOutFilesAndReplacedFolderRows)
     EXPECT_FALSE(QFile::exists(installation.path(QStringLiteral("programmes/torbprod"))));
     EXPECT_TRUE(QFile::exists(installation.path(QStringLiteral("programmes/torbcom/torbcom"))));
     EXPECT_TRUE(QFile::exists(installation.path(QStringLiteral("SOC1/torbapro"))));
-    EXPECT_EQ(sqlite3(installation.path(QStringLiteral("SOC1/DBPATH.MDB")),
-                      QStringLiteral("select count(*) from TPATH")),
+    EXPECT_EQ(sqlite3Command(installation.path(QStringLiteral("SOC1/DBPATH.MDB")),
+                             QStringLiteral("select count(*) from TPATH")),
               QStringLiteral("0"));
 }
 
@@ -155,13 +165,13 @@ TEST(SampleInstallationOptions, NullValuesStayNull)
     options.extraTranslations = {
         {QStringLiteral("Texte sans traduction"), QVariant(), QStringLiteral(""), QVariant()}};
     const TempInstallation installation(options);
-    EXPECT_EQ(
-        sqlite3(installation.path(QStringLiteral("bases/BDTRAD.MDB")),
-                QStringLiteral("select (T_TRAD1 is null) || (T_TRAD2 is null) || (T_COMMENTAIRE is null) "
-                               "from TTRAD where T_VALEUR = 'Texte sans traduction'")),
-        QStringLiteral("101"));
-    EXPECT_EQ(sqlite3(installation.path(QStringLiteral("SOC1/DBPATH.MDB")),
-                      QStringLiteral("select count(*) from TPATH where TPATH_NOMMDB is null")),
+    EXPECT_EQ(sqlite3Command(
+                  installation.path(QStringLiteral("bases/BDTRAD.MDB")),
+                  QStringLiteral("select (T_TRAD1 is null) || (T_TRAD2 is null) || (T_COMMENTAIRE is null) "
+                                 "from TTRAD where T_VALEUR = 'Texte sans traduction'")),
+              QStringLiteral("101"));
+    EXPECT_EQ(sqlite3Command(installation.path(QStringLiteral("SOC1/DBPATH.MDB")),
+                             QStringLiteral("select count(*) from TPATH where TPATH_NOMMDB is null")),
               QStringLiteral("1"));
 }
 
