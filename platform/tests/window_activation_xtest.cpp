@@ -7,6 +7,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace
 {
@@ -34,6 +35,29 @@ public:
         XEvent event;
         do
             XWindowEvent(m_display, window, StructureNotifyMask, &event);
+        while (event.type != MapNotify);
+        return window;
+    }
+
+    // A window inside two levels of frame, marked as a client with WM_STATE as a window manager
+    // that announces nothing (twm) leaves it: the root's child is the frame, not the window.
+    Window mapFramedWindow(long processId)
+    {
+        const Window frame = XCreateSimpleWindow(m_display, root(), 0, 0, 240, 140, 0, 0, 0);
+        const Window inner = XCreateSimpleWindow(m_display, frame, 2, 20, 220, 110, 0, 0, 0);
+        const Window window = XCreateSimpleWindow(m_display, inner, 0, 0, 200, 100, 0, 0, 0);
+        XChangeProperty(m_display, window, atom("_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char *>(&processId), 1);
+        long normalState[2] = {NormalState, long(None)};
+        XChangeProperty(m_display, window, atom("WM_STATE"), atom("WM_STATE"), 32, PropModeReplace,
+                        reinterpret_cast<unsigned char *>(normalState), 2);
+        XMapWindow(m_display, window);
+        XMapWindow(m_display, inner);
+        XSelectInput(m_display, frame, StructureNotifyMask);
+        XMapWindow(m_display, frame);
+        XEvent event;
+        do
+            XWindowEvent(m_display, frame, StructureNotifyMask, &event);
         while (event.type != MapNotify);
         return window;
     }
@@ -102,6 +126,15 @@ TEST_F(WindowActivation, WithoutWindowManagerRaisesAndFocusesTheProcessWindow)
 {
     client.mapWindow(getpid() + 1); // another process's window is left alone
     const Window own = client.mapWindow(getpid());
+    ASSERT_NE(client.focus(), own);
+
+    EXPECT_TRUE(activator.activate(getpid()));
+    EXPECT_EQ(client.focus(), own);
+}
+
+TEST_F(WindowActivation, FindsTheWindowInsideAFrameOfAWindowManagerThatDoesNotAnnounceItself)
+{
+    const Window own = client.mapFramedWindow(getpid());
     ASSERT_NE(client.focus(), own);
 
     EXPECT_TRUE(activator.activate(getpid()));
