@@ -5,6 +5,8 @@
 #include "ui/Form.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <optional>
 
 namespace ui
@@ -17,8 +19,20 @@ bool reportingFailure = false;
 std::optional<int> endCode;
 } // namespace
 
+void installToolkitTranslations()
+{
+    static QTranslator *french = nullptr;
+    if (french)
+        return;
+    french = new QTranslator(QCoreApplication::instance());
+    // Without the translations installed the texts stay Qt's English ones: no reason to stop.
+    if (french->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(french);
+}
+
 int runProgram(const std::function<void()> &start)
 {
+    installToolkitTranslations();
     endCode.reset();
     runEvent(start);
     if (endCode)
