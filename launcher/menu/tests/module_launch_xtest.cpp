@@ -8,12 +8,12 @@
 #include "platform/WindowActivationX11.h"
 #include "platform/WindowListX11.h"
 #include "support/MenuDoubles.h"
+#include "tests/support/fixtures/Eventually.h"
 #include "tests/support/fixtures/TempInstallation.h"
 #include "tests/support/fixtures/WindowManager.h"
 #include "tests/support/fixtures/XvfbServer.h"
 #include "ui/testing/ScriptedDialogs.h"
 
-#include <QThread>
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -39,16 +39,7 @@ private:
     platform::SystemProcessStarter m_real;
 };
 
-// Waits, within a generous bound, for a condition that another process brings about.
-template <class Condition> bool eventually(Condition condition)
-{
-    for (int i = 0; i < 400; ++i) {
-        if (condition())
-            return true;
-        QThread::msleep(50);
-    }
-    return condition();
-}
+using testing_support::eventually;
 
 using testing_support::WindowManagerKind;
 
