@@ -9,6 +9,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include "tests/support/fixtures/X11Mapping.h"
+
 namespace
 {
 
@@ -27,16 +29,7 @@ public:
 
     Window mapWindow(long processId)
     {
-        const Window window = XCreateSimpleWindow(m_display, root(), 10, 10, 200, 100, 0, 0, 0);
-        XChangeProperty(m_display, window, atom("_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
-                        reinterpret_cast<unsigned char *>(&processId), 1);
-        XSelectInput(m_display, window, StructureNotifyMask);
-        XMapWindow(m_display, window);
-        XEvent event;
-        do
-            XWindowEvent(m_display, window, StructureNotifyMask, &event);
-        while (event.type != MapNotify);
-        return window;
+        return testing_support::mapAndWait(m_display, windowOf(root(), 10, processId));
     }
 
     // A window inside two levels of frame, marked as a client with WM_STATE as a window manager
@@ -45,20 +38,13 @@ public:
     {
         const Window frame = XCreateSimpleWindow(m_display, root(), 0, 0, 240, 140, 0, 0, 0);
         const Window inner = XCreateSimpleWindow(m_display, frame, 2, 20, 220, 110, 0, 0, 0);
-        const Window window = XCreateSimpleWindow(m_display, inner, 0, 0, 200, 100, 0, 0, 0);
-        XChangeProperty(m_display, window, atom("_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
-                        reinterpret_cast<unsigned char *>(&processId), 1);
+        const Window window = windowOf(inner, 0, processId);
         long normalState[2] = {NormalState, long(None)};
         XChangeProperty(m_display, window, atom("WM_STATE"), atom("WM_STATE"), 32, PropModeReplace,
                         reinterpret_cast<unsigned char *>(normalState), 2);
         XMapWindow(m_display, window);
         XMapWindow(m_display, inner);
-        XSelectInput(m_display, frame, StructureNotifyMask);
-        XMapWindow(m_display, frame);
-        XEvent event;
-        do
-            XWindowEvent(m_display, frame, StructureNotifyMask, &event);
-        while (event.type != MapNotify);
+        testing_support::mapAndWait(m_display, frame);
         return window;
     }
 
@@ -99,6 +85,15 @@ public:
     Atom atom(const char *name) { return XInternAtom(m_display, name, False); }
 
 private:
+    // A window carrying the process id, not mapped yet.
+    Window windowOf(Window parent, int place, long processId)
+    {
+        const Window window = XCreateSimpleWindow(m_display, parent, place, place, 200, 100, 0, 0, 0);
+        XChangeProperty(m_display, window, atom("_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char *>(&processId), 1);
+        return window;
+    }
+
     Display *m_display;
 };
 

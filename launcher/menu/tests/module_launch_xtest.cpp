@@ -97,6 +97,13 @@ protected:
 
     bool shown(const QString &titleWord) { return Cherche_Fenetre(windows, titleWord); }
 
+    // Clicks the module's button; whether the stand-in then shows its window.
+    bool start(const char *button, const char *titleWord)
+    {
+        click(button);
+        return eventually([&] { return shown(QString::fromLatin1(titleWord)); });
+    }
+
     void endModule(qint64 pid)
     {
         ASSERT_EQ(::kill(pid_t(pid), SIGTERM), 0);
@@ -122,10 +129,9 @@ protected:
 
 TEST_P(ModuleLaunchOnDisplay, RunningModuleIsBroughtForwardAndAnEndedOneStartedAgain)
 {
-    click("Cmd_Apro");
+    ASSERT_TRUE(start("Cmd_Apro", "TORBAPRO"));
     const qint64 first = state.Tab_Taches[5];
     ASSERT_GT(first, 0);
-    ASSERT_TRUE(eventually([&] { return shown(QStringLiteral("TORBAPRO")); }));
     click("Cmd_Stoc");
     ASSERT_TRUE(eventually([&] { return inFrontOf(QStringLiteral("TORBSTOC"), QStringLiteral("TORBAPRO")); }))
         << "the stock stand-in shows its window in front";
@@ -149,13 +155,10 @@ TEST_P(ModuleLaunchOnDisplay, RunningModuleIsBroughtForwardAndAnEndedOneStartedA
 
 TEST_P(ModuleLaunchOnDisplay, ExitIsRefusedWhileModulesRun)
 {
-    click("CMD_Veh");
-    click("Cmd_Nomenc");
+    ASSERT_TRUE(start("CMD_Veh", "TORBVEH"));
+    ASSERT_TRUE(start("Cmd_Nomenc", "LUPARDO"));
     const qint64 vehicles = state.Tab_Taches[10];
     const qint64 composer = state.Tab_Taches[12];
-    ASSERT_TRUE(eventually([&] {
-        return shown(QStringLiteral("TORBVEH")) && shown(QStringLiteral("LUPARDO"));
-    })) << "both stand-ins show their windows";
 
     bool cancel = false;
     dialogs.expectMessage(ui::Answer::Ok, QStringLiteral("Fermez d'abord tous les modules de TORBPROD"));
@@ -176,14 +179,10 @@ TEST_P(ModuleLaunchOnDisplay, ExitIsRefusedWhileModulesRun)
 
 TEST_P(ModuleLaunchOnDisplay, ForceCloseEndsTheRunningModules)
 {
-    click("Cmd_Stoc");
-    click("Cmd_Com");
+    ASSERT_TRUE(start("Cmd_Stoc", "TORBSTOC"));
+    ASSERT_TRUE(start("Cmd_Com", "TORBCOM"));
     const qint64 stock = state.Tab_Taches[1];
     const qint64 orders = state.Tab_Taches[2];
-    ASSERT_TRUE(eventually([&] {
-        return Cherche_Fenetre(windows, QStringLiteral("TORBSTOC")) &&
-               Cherche_Fenetre(windows, QStringLiteral("TORBCOM"));
-    })) << "both stand-ins show their windows";
 
     dialogs.expectMessage(ui::Answer::Ok, QStringLiteral("Forcer la fermeture de TORBPROD ?"));
     dialogs.expectMessage(ui::Answer::Ok, QStringLiteral("Forcer la fermeture du module TORBSTOC ?"));
