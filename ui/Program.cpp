@@ -3,6 +3,7 @@
 #include "platform/Failure.h"
 #include "ui/Dialogs.h"
 #include "ui/Form.h"
+#include "ui/PopupFocusGuard.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -33,6 +34,7 @@ void installToolkitTranslations()
 int runProgram(const std::function<void()> &start)
 {
     installToolkitTranslations();
+    installPopupFocusGuard();
     endCode.reset();
     runEvent(start);
     if (endCode)
