@@ -14,8 +14,7 @@ namespace platform
 // windows of the root's children, looked for inside the frames of a window manager that does not
 // announce itself (twm). An announcing window manager is asked to activate the window
 // (_NET_ACTIVE_WINDOW); otherwise the window is raised and given the input focus directly, or
-// mapped again when twm minimised it. The display
-// connection is opened on first use and kept.
+// mapped again when twm minimised it. The display connection is opened on first use and kept.
 class X11WindowActivator : public WindowActivator
 {
 public:

@@ -33,16 +33,18 @@ public:
     }
 
     // A window inside two levels of frame, marked as a client with WM_STATE as a window manager
-    // that announces nothing (twm) leaves it: the root's child is the frame, not the window.
-    Window mapFramedWindow(long processId)
+    // that announces nothing (twm) leaves it: the root's child is the frame, not the window. A
+    // minimised one (IconicState) stays unmapped in its frame.
+    Window mapFramedWindow(long processId, long state = NormalState)
     {
         const Window frame = XCreateSimpleWindow(m_display, root(), 0, 0, 240, 140, 0, 0, 0);
         const Window inner = XCreateSimpleWindow(m_display, frame, 2, 20, 220, 110, 0, 0, 0);
         const Window window = windowOf(inner, 0, processId);
-        long normalState[2] = {NormalState, long(None)};
+        long wmState[2] = {state, long(None)};
         XChangeProperty(m_display, window, atom("WM_STATE"), atom("WM_STATE"), 32, PropModeReplace,
-                        reinterpret_cast<unsigned char *>(normalState), 2);
-        XMapWindow(m_display, window);
+                        reinterpret_cast<unsigned char *>(wmState), 2);
+        if (state == NormalState)
+            XMapWindow(m_display, window);
         XMapWindow(m_display, inner);
         testing_support::mapAndWait(m_display, frame);
         return window;
@@ -72,6 +74,12 @@ public:
             if (event.xclient.message_type == atom("_NET_ACTIVE_WINDOW"))
                 return event.xclient.window;
         return None;
+    }
+
+    bool viewable(Window window)
+    {
+        XWindowAttributes attributes;
+        return XGetWindowAttributes(m_display, window, &attributes) && attributes.map_state == IsViewable;
     }
 
     Window focus()
@@ -134,6 +142,15 @@ TEST_F(WindowActivation, FindsTheWindowInsideAFrameOfAWindowManagerThatDoesNotAn
 
     EXPECT_TRUE(activator.activate(getpid()));
     EXPECT_EQ(client.focus(), own);
+}
+
+TEST_F(WindowActivation, MinimisedWindowInAFrameIsMappedAgain)
+{
+    const Window own = client.mapFramedWindow(getpid(), IconicState);
+    ASSERT_FALSE(client.viewable(own));
+
+    EXPECT_TRUE(activator.activate(getpid()));
+    EXPECT_TRUE(client.viewable(own));
 }
 
 TEST_F(WindowActivation, WithWindowManagerAsksItToActivateTheWindow)
