@@ -97,6 +97,18 @@ protected:
 
     bool shown(const QString &titleWord) { return Cherche_Fenetre(windows, titleWord); }
 
+    // The desktop's windows as the search saw them, for a failure's message.
+    std::string windowsSeen()
+    {
+        QStringList seen;
+        for (const platform::TopLevelWindow &window : windows.topLevelWindows())
+            if (!window.title.isEmpty())
+                seen << QStringLiteral("%1 \"%2\"%3")
+                            .arg(window.handle, 0, 16)
+                            .arg(window.title, window.visible ? QString() : QStringLiteral(" (hidden)"));
+        return seen.join(QStringLiteral(", ")).toStdString();
+    }
+
     // Clicks the module's button; whether the stand-in then shows its window.
     bool start(const char *button, const char *titleWord)
     {
@@ -129,7 +141,7 @@ protected:
 
 TEST_P(ModuleLaunchOnDisplay, RunningModuleIsBroughtForwardAndAnEndedOneStartedAgain)
 {
-    ASSERT_TRUE(start("Cmd_Apro", "TORBAPRO"));
+    ASSERT_TRUE(start("Cmd_Apro", "TORBAPRO")) << windowsSeen();
     const qint64 first = state.Tab_Taches[5];
     ASSERT_GT(first, 0);
     click("Cmd_Stoc");
@@ -155,8 +167,8 @@ TEST_P(ModuleLaunchOnDisplay, RunningModuleIsBroughtForwardAndAnEndedOneStartedA
 
 TEST_P(ModuleLaunchOnDisplay, ExitIsRefusedWhileModulesRun)
 {
-    ASSERT_TRUE(start("CMD_Veh", "TORBVEH"));
-    ASSERT_TRUE(start("Cmd_Nomenc", "LUPARDO"));
+    ASSERT_TRUE(start("CMD_Veh", "TORBVEH")) << windowsSeen();
+    ASSERT_TRUE(start("Cmd_Nomenc", "LUPARDO")) << windowsSeen();
     const qint64 vehicles = state.Tab_Taches[10];
     const qint64 composer = state.Tab_Taches[12];
 
@@ -179,8 +191,8 @@ TEST_P(ModuleLaunchOnDisplay, ExitIsRefusedWhileModulesRun)
 
 TEST_P(ModuleLaunchOnDisplay, ForceCloseEndsTheRunningModules)
 {
-    ASSERT_TRUE(start("Cmd_Stoc", "TORBSTOC"));
-    ASSERT_TRUE(start("Cmd_Com", "TORBCOM"));
+    ASSERT_TRUE(start("Cmd_Stoc", "TORBSTOC")) << windowsSeen();
+    ASSERT_TRUE(start("Cmd_Com", "TORBCOM")) << windowsSeen();
     const qint64 stock = state.Tab_Taches[1];
     const qint64 orders = state.Tab_Taches[2];
 
