@@ -5,6 +5,7 @@
 #include "platform/X11Support.h"
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <cerrno>
 #include <climits>
 #include <optional>
@@ -42,29 +43,50 @@ bool isViewable(Display *display, Window window)
     return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
-// The top-level windows: the window manager's client list when it keeps one, else the children of
-// the root window (no window manager reparents them).
-std::vector<Window> topLevelWindows(Display *display, Window root, bool managed)
+// The program windows: the window manager's client list where it announces one, else the program
+// window of each child of the root, found inside the frame of a window manager that does not
+// announce itself (twm).
+std::vector<Window> programWindows(Display *display, Window root, bool managed)
 {
     if (managed) {
         const auto clients = x11::property32(display, root, "_NET_CLIENT_LIST", XA_WINDOW);
         if (!clients.empty())
             return std::vector<Window>(clients.begin(), clients.end());
     }
-    return x11::childWindows(display, root);
+    return x11::clientWindows(display, root);
+}
+
+// Where no window manager answers activation requests, a window can be brought to the front when
+// it is shown, or minimised by a window manager that frames windows (twm).
+bool canBeBroughtForward(Display *display, Window window)
+{
+    return isViewable(display, window) || x11::wmState(display, window) == IconicState;
 }
 
 std::optional<Window> windowOfProcess(Display *display, Window root, qint64 processId, bool managed)
 {
     ErrorTrap trap(display);
-    for (const Window window : topLevelWindows(display, root, managed)) {
+    for (const Window window : programWindows(display, root, managed)) {
         const auto pid = x11::property32(display, window, "_NET_WM_PID", XA_CARDINAL);
         if (pid.empty() || static_cast<qint64>(pid.front()) != processId)
             continue;
-        if (managed || isViewable(display, window))
+        if (managed || canBeBroughtForward(display, window))
             return window;
     }
     return std::nullopt;
+}
+
+// Raises a shown window and gives it the focus; a window manager that frames it turns the raise
+// into a raise of its frame. A minimised window is mapped again, which asks its window manager to
+// restore it; the focus follows that manager's own rule then.
+void bringForward(Display *display, Window window)
+{
+    if (isViewable(display, window)) {
+        XRaiseWindow(display, window);
+        XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    } else {
+        XMapRaised(display, window);
+    }
 }
 
 void askWindowManager(Display *display, Window root, Window window)
@@ -102,12 +124,10 @@ bool X11WindowActivator::activate(qint64 processId)
     if (!window)
         return false;
     ErrorTrap trap(connection);
-    if (managed) {
+    if (managed)
         askWindowManager(connection, root, *window);
-    } else {
-        XRaiseWindow(connection, *window);
-        XSetInputFocus(connection, *window, RevertToParent, CurrentTime);
-    }
+    else
+        bringForward(connection, *window);
     return !trap.failed();
 }
 

@@ -9,10 +9,12 @@ struct _XDisplay;
 namespace platform
 {
 
-// Activation on the X display: the program's window is the top-level window whose _NET_WM_PID is
-// the process id. Where a window manager runs it is asked to activate it (_NET_ACTIVE_WINDOW);
-// where none does, the window is raised and given the input focus directly. The display
-// connection is opened on first use and kept.
+// Activation on the X display: the program's window is the one whose _NET_WM_PID is the process id,
+// among the window manager's clients where it announces itself (openbox), else among the program
+// windows of the root's children, looked for inside the frames of a window manager that does not
+// announce itself (twm). An announcing window manager is asked to activate the window
+// (_NET_ACTIVE_WINDOW); otherwise the window is raised and given the input focus directly, or
+// mapped again when twm minimised it. The display connection is opened on first use and kept.
 class X11WindowActivator : public WindowActivator
 {
 public:

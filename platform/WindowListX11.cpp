@@ -12,8 +12,6 @@ namespace platform
 namespace
 {
 
-constexpr long iconicState = 3; // WM_STATE of a minimised window
-
 QString utf8Name(Display *display, Window window)
 {
     Atom actualType = None;
@@ -61,39 +59,7 @@ bool visible(Display *display, Window window)
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, window, &attributes))
         return false;
-    if (attributes.map_state != IsUnmapped)
-        return true;
-    const Atom wmState = XInternAtom(display, "WM_STATE", False);
-    const auto state = x11::property32(display, window, "WM_STATE", wmState);
-    return !state.empty() && long(state.front()) == iconicState;
-}
-
-bool hasWmState(Display *display, Window window)
-{
-    const Atom wmState = XInternAtom(display, "WM_STATE", False);
-    return !x11::property32(display, window, "WM_STATE", wmState).empty();
-}
-
-// The program's own window inside a window manager's frame: the first window below it that the
-// manager marked with WM_STATE; None when there is none.
-Window clientBelow(Display *display, Window frame)
-{
-    for (const Window child : x11::childWindows(display, frame)) {
-        if (hasWmState(display, child))
-            return child;
-        if (const Window client = clientBelow(display, child); client != None)
-            return client;
-    }
-    return None;
-}
-
-// A child of the root as the desktop sees it: a frame stands for the program window it holds.
-Window clientWindow(Display *display, Window rootChild)
-{
-    if (hasWmState(display, rootChild))
-        return rootChild;
-    const Window client = clientBelow(display, rootChild);
-    return client != None ? client : rootChild;
+    return attributes.map_state != IsUnmapped || x11::wmState(display, window) == IconicState;
 }
 
 // The window manager's stacking list where it keeps one, then the root's children from the front
@@ -105,11 +71,10 @@ std::vector<Window> stackingOrder(Display *display, Window root)
         const auto clients = x11::property32(display, root, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
         windows.assign(clients.rbegin(), clients.rend());
     }
-    const std::vector<Window> rootChildren = x11::childWindows(display, root);
-    for (auto child = rootChildren.rbegin(); child != rootChildren.rend(); ++child) {
-        const Window window = clientWindow(display, *child);
-        if (std::find(windows.begin(), windows.end(), window) == windows.end())
-            windows.push_back(window);
+    const std::vector<Window> clients = x11::clientWindows(display, root);
+    for (auto client = clients.rbegin(); client != clients.rend(); ++client) {
+        if (std::find(windows.begin(), windows.end(), *client) == windows.end())
+            windows.push_back(*client);
     }
     return windows;
 }

@@ -74,4 +74,45 @@ std::vector<Window> childWindows(Display *display, Window parent)
     return windows;
 }
 
+std::optional<long> wmState(Display *display, Window window)
+{
+    const Atom type = XInternAtom(display, "WM_STATE", False);
+    const auto state = property32(display, window, "WM_STATE", type);
+    if (state.empty())
+        return std::nullopt;
+    return long(state.front());
+}
+
+namespace
+{
+
+Window markedWindowBelow(Display *display, Window parent)
+{
+    for (const Window child : childWindows(display, parent)) {
+        if (wmState(display, child))
+            return child;
+        if (const Window client = markedWindowBelow(display, child); client != None)
+            return client;
+    }
+    return None;
+}
+
+} // namespace
+
+Window clientWindow(Display *display, Window rootChild)
+{
+    if (wmState(display, rootChild))
+        return rootChild;
+    const Window client = markedWindowBelow(display, rootChild);
+    return client != None ? client : rootChild;
+}
+
+std::vector<Window> clientWindows(Display *display, Window root)
+{
+    std::vector<Window> windows = childWindows(display, root);
+    for (Window &window : windows)
+        window = clientWindow(display, window);
+    return windows;
+}
+
 } // namespace platform::x11

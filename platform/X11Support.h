@@ -1,6 +1,7 @@
 #pragma once
 
 #include <X11/Xlib.h>
+#include <optional>
 #include <vector>
 
 namespace platform::x11
@@ -36,5 +37,18 @@ bool windowManagerRuns(Display *display, Window root);
 
 // The children of a window, bottom of the stacking order first.
 std::vector<Window> childWindows(Display *display, Window parent);
+
+// The WM_STATE a window manager put on one of its client windows (NormalState, IconicState...);
+// nothing when the window has none.
+std::optional<long> wmState(Display *display, Window window);
+
+// The program window that a child of the root stands for. A window manager that frames windows
+// (twm, openbox...) makes the root's children its frames and marks the program window somewhere
+// inside with WM_STATE: that window, found at any depth. A child that is itself marked, or that
+// holds no marked window (no window manager), stands for itself.
+Window clientWindow(Display *display, Window rootChild);
+
+// clientWindow of every child of the root, bottom of the stacking order first.
+std::vector<Window> clientWindows(Display *display, Window root);
 
 } // namespace platform::x11

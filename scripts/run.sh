@@ -35,7 +35,7 @@ xvfb=$!
 trap stop EXIT
 for _ in $(seq 150); do
   [ -s "$display_file" ] && break
-  kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start, see $out/xvfb.log" >&2; exit 1; }
+  kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start, see $out/xvfb.log:" >&2; tail -n 20 "$out/xvfb.log" >&2; exit 1; }
   sleep 0.1
 done
 [ -s "$display_file" ] || { echo "Xvfb gave no display number, see $out/xvfb.log" >&2; exit 1; }
@@ -56,7 +56,8 @@ for _ in $(seq 300); do
   sleep 0.1
 done
 if [ -z "$shown" ]; then
-  echo "torbprod showed no window, see $out/torbprod.log" >&2
+  echo "torbprod showed no window, see $out/torbprod.log:" >&2
+  tail -n 20 "$out/torbprod.log" >&2
   exit 1
 fi
 sleep 1 # the first paint

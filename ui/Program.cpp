@@ -3,8 +3,11 @@
 #include "platform/Failure.h"
 #include "ui/Dialogs.h"
 #include "ui/Form.h"
+#include "ui/PopupFocusGuard.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <optional>
 
 namespace ui
@@ -17,8 +20,21 @@ bool reportingFailure = false;
 std::optional<int> endCode;
 } // namespace
 
+void installToolkitTranslations()
+{
+    static QTranslator *french = nullptr;
+    if (french)
+        return;
+    french = new QTranslator(QCoreApplication::instance());
+    // Without the translations installed the texts stay Qt's English ones: no reason to stop.
+    if (french->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(french);
+}
+
 int runProgram(const std::function<void()> &start)
 {
+    installToolkitTranslations();
+    installPopupFocusGuard();
     endCode.reset();
     runEvent(start);
     if (endCode)

@@ -7,9 +7,15 @@
 namespace ui
 {
 
+// The toolkit's own texts (dialog buttons: "Oui", "Non", "Annuler") in French, the suite's
+// language, from Qt's translations where the system has them. Once per process; runProgram calls it.
+void installToolkitTranslations();
+
 // Runs a program: its start (typically the start-up form's show, which loads it), then the event
-// loop until the last form closes. A failure that nothing traps, in the start or in any event,
-// shows the run-time error report and ends the program: the result is then non-zero.
+// loop until the last form closes. It first puts the toolkit's texts in French and guards the
+// pop-ups against a window manager's focus moves (installPopupFocusGuard). A failure that nothing traps, in
+// the start or in any event, shows the run-time error report and ends the program: the result is then
+// non-zero.
 int runProgram(const std::function<void()> &start);
 
 // The report of an untrapped failure: "Erreur d'exécution '<number>' :" and the description.

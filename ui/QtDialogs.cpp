@@ -7,16 +7,21 @@
 namespace ui
 {
 
-Answer QtDialogs::message(const QString &text, MessageButtons buttons, const QString &title)
+std::unique_ptr<QMessageBox> messageBox(const QString &text, MessageButtons buttons, const QString &title)
 {
     QMessageBox::StandardButtons shown = QMessageBox::Ok;
     if (buttons == MessageButtons::OkCancel)
         shown = QMessageBox::Ok | QMessageBox::Cancel;
     else if (buttons == MessageButtons::YesNo)
         shown = QMessageBox::Yes | QMessageBox::No;
-    QMessageBox box(QMessageBox::NoIcon, titleOrProgramTitle(title), text, shown,
-                    QApplication::activeWindow());
-    switch (box.exec()) {
+    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, titleOrProgramTitle(title), text, shown,
+                                         QApplication::activeWindow());
+}
+
+Answer QtDialogs::message(const QString &text, MessageButtons buttons, const QString &title)
+{
+    const auto box = messageBox(text, buttons, title);
+    switch (box->exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;
     case QMessageBox::Yes:

@@ -2,8 +2,16 @@
 
 #include "ui/Dialogs.h"
 
+#include <memory>
+
+class QMessageBox;
+
 namespace ui
 {
+
+// The box that QtDialogs::message shows: the text, the buttons asked for and the title (the
+// program's when empty), before it is shown.
+std::unique_ptr<QMessageBox> messageBox(const QString &text, MessageButtons buttons, const QString &title);
 
 // Modal Qt message and input boxes, and the override cursor.
 class QtDialogs : public Dialogs

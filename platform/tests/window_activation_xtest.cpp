@@ -7,6 +7,9 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include "tests/support/fixtures/X11Mapping.h"
 
 namespace
 {
@@ -26,15 +29,24 @@ public:
 
     Window mapWindow(long processId)
     {
-        const Window window = XCreateSimpleWindow(m_display, root(), 10, 10, 200, 100, 0, 0, 0);
-        XChangeProperty(m_display, window, atom("_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
-                        reinterpret_cast<unsigned char *>(&processId), 1);
-        XSelectInput(m_display, window, StructureNotifyMask);
-        XMapWindow(m_display, window);
-        XEvent event;
-        do
-            XWindowEvent(m_display, window, StructureNotifyMask, &event);
-        while (event.type != MapNotify);
+        return testing_support::mapAndWait(m_display, windowOf(root(), 10, processId));
+    }
+
+    // A window inside two levels of frame, marked as a client with WM_STATE as a window manager
+    // that announces nothing (twm) leaves it: the root's child is the frame, not the window. A
+    // minimised one (IconicState) stays unmapped in its frame.
+    Window mapFramedWindow(long processId, long state = NormalState)
+    {
+        const Window frame = XCreateSimpleWindow(m_display, root(), 0, 0, 240, 140, 0, 0, 0);
+        const Window inner = XCreateSimpleWindow(m_display, frame, 2, 20, 220, 110, 0, 0, 0);
+        const Window window = windowOf(inner, 0, processId);
+        long wmState[2] = {state, long(None)};
+        XChangeProperty(m_display, window, atom("WM_STATE"), atom("WM_STATE"), 32, PropModeReplace,
+                        reinterpret_cast<unsigned char *>(wmState), 2);
+        if (state == NormalState)
+            XMapWindow(m_display, window);
+        XMapWindow(m_display, inner);
+        testing_support::mapAndWait(m_display, frame);
         return window;
     }
 
@@ -64,6 +76,12 @@ public:
         return None;
     }
 
+    bool viewable(Window window)
+    {
+        XWindowAttributes attributes;
+        return XGetWindowAttributes(m_display, window, &attributes) && attributes.map_state == IsViewable;
+    }
+
     Window focus()
     {
         Window window = None;
@@ -75,6 +93,15 @@ public:
     Atom atom(const char *name) { return XInternAtom(m_display, name, False); }
 
 private:
+    // A window carrying the process id, not mapped yet.
+    Window windowOf(Window parent, int place, long processId)
+    {
+        const Window window = XCreateSimpleWindow(m_display, parent, place, place, 200, 100, 0, 0, 0);
+        XChangeProperty(m_display, window, atom("_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char *>(&processId), 1);
+        return window;
+    }
+
     Display *m_display;
 };
 
@@ -106,6 +133,24 @@ TEST_F(WindowActivation, WithoutWindowManagerRaisesAndFocusesTheProcessWindow)
 
     EXPECT_TRUE(activator.activate(getpid()));
     EXPECT_EQ(client.focus(), own);
+}
+
+TEST_F(WindowActivation, FindsTheWindowInsideAFrameOfAWindowManagerThatDoesNotAnnounceItself)
+{
+    const Window own = client.mapFramedWindow(getpid());
+    ASSERT_NE(client.focus(), own);
+
+    EXPECT_TRUE(activator.activate(getpid()));
+    EXPECT_EQ(client.focus(), own);
+}
+
+TEST_F(WindowActivation, MinimisedWindowInAFrameIsMappedAgain)
+{
+    const Window own = client.mapFramedWindow(getpid(), IconicState);
+    ASSERT_FALSE(client.viewable(own));
+
+    EXPECT_TRUE(activator.activate(getpid()));
+    EXPECT_TRUE(client.viewable(own));
 }
 
 TEST_F(WindowActivation, WithWindowManagerAsksItToActivateTheWindow)

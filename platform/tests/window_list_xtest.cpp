@@ -8,6 +8,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include "tests/support/fixtures/X11Mapping.h"
+
 namespace
 {
 
@@ -40,16 +42,7 @@ public:
         return window;
     }
 
-    Window map(Window window)
-    {
-        XSelectInput(m_display, window, StructureNotifyMask);
-        XMapWindow(m_display, window);
-        XEvent event;
-        do
-            XWindowEvent(m_display, window, StructureNotifyMask, &event);
-        while (event.type != MapNotify);
-        return window;
-    }
+    Window map(Window window) { return testing_support::mapAndWait(m_display, window); }
 
     // Puts the window into a frame of a window manager that keeps no stacking list, as twm does.
     Window frame(Window client)

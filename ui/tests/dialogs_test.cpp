@@ -1,8 +1,12 @@
 #include "ui/Dialogs.h"
+#include "ui/Program.h"
+#include "ui/QtDialogs.h"
 #include "ui/testing/ScriptedDialogs.h"
 #include "ui/tests/QtPrinters.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -105,6 +109,30 @@ TEST(ScriptedDialogs, RestoresTheDialogsBeforeIt)
         EXPECT_EQ(&ui::dialogs(), &outer);
     }
     EXPECT_EQ(&ui::dialogs(), before);
+}
+
+// Every program runs through runProgram, which puts the toolkit's buttons in French.
+TEST(QtDialogs, MessageBoxButtonsAreFrench)
+{
+    const struct {
+        MessageButtons buttons;
+        QStringList texts;
+    } cases[] = {
+        {MessageButtons::Ok, {"OK"}},
+        {MessageButtons::OkCancel, {"Annuler", "OK"}},
+        {MessageButtons::YesNo, {"Non", "Oui"}},
+    };
+    for (const auto &each : cases) {
+        QStringList texts;
+        ui::runProgram([&] {
+            const auto box =
+                ui::messageBox(QStringLiteral("Confirmez la sortie de TORBPROD"), each.buttons, {});
+            for (const QAbstractButton *button : box->buttons())
+                texts << button->text().remove(QLatin1Char('&')); // the mnemonic's mark
+        });
+        texts.sort();
+        EXPECT_EQ(texts, each.texts);
+    }
 }
 
 } // namespace

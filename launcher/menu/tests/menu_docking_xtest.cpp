@@ -1,9 +1,9 @@
 #include "tests/support/fixtures/TempInstallation.h"
+#include "tests/support/fixtures/WindowManager.h"
 #include "tests/support/fixtures/XvfbServer.h"
 #include "ui/Twips.h"
 
 #include <QProcess>
-#include <QStandardPaths>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <optional>
@@ -59,17 +59,12 @@ std::optional<QRect> frameOf(Display *display, qint64 pid)
 // screen: the menu then docks again, so that its outer edge, frame included, meets the screen's.
 TEST(MenuDockingOnDisplay, DocksWithTheFrameOfTheWindowManager)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("twm")).isEmpty())
-        GTEST_SKIP() << "no twm window manager (scripts/install-deps.sh installs it)";
     testing_support::TempInstallation installation;
     testing_support::XvfbServer server;
+    testing_support::WindowManager manager(server, testing_support::WindowManagerKind::Twm);
     Display *display = XOpenDisplay(server.display().toLatin1().constData());
     ASSERT_TRUE(display);
 
-    QProcess manager;
-    manager.setProcessEnvironment(server.programEnvironment());
-    manager.start(QStringLiteral("twm"), QStringList());
-    ASSERT_TRUE(manager.waitForStarted());
     QProcess launcher;
     launcher.setProcessEnvironment(server.programEnvironment());
     launcher.setWorkingDirectory(installation.data());
@@ -81,6 +76,7 @@ TEST(MenuDockingOnDisplay, DocksWithTheFrameOfTheWindowManager)
     const int dockedHeight = ui::twipsToPixels(ui::pixelsToTwips(1024, 96) - 500, 96);
     std::optional<QRect> frame;
     for (int i = 0; i < 400; ++i) {
+        manager.expectRunning(); // a manager that died frames nothing: say why at once
         frame = frameOf(display, launcher.processId());
         if (frame && frame->right() + 1 == screenWidth && frame->top() == 0 &&
             std::abs(frame->height() - dockedHeight) <= 1)
@@ -94,8 +90,6 @@ TEST(MenuDockingOnDisplay, DocksWithTheFrameOfTheWindowManager)
 
     launcher.kill();
     launcher.waitForFinished();
-    manager.kill();
-    manager.waitForFinished();
     XCloseDisplay(display);
 }
 

@@ -1,3 +1,4 @@
+#include "launcher/menu/ExitRules.h"
 #include "launcher/menu/ForceClose.h"
 #include "launcher/menu/ModuleLauncher.h"
 #include "launcher/menu/WindowSearch.h"
@@ -7,11 +8,12 @@
 #include "platform/WindowActivationX11.h"
 #include "platform/WindowListX11.h"
 #include "support/MenuDoubles.h"
+#include "tests/support/fixtures/Eventually.h"
 #include "tests/support/fixtures/TempInstallation.h"
+#include "tests/support/fixtures/WindowManager.h"
 #include "tests/support/fixtures/XvfbServer.h"
 #include "ui/testing/ScriptedDialogs.h"
 
-#include <QThread>
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -37,20 +39,13 @@ private:
     platform::SystemProcessStarter m_real;
 };
 
-// Waits, within a generous bound, for a condition that another process brings about.
-template <class Condition> bool eventually(Condition condition)
-{
-    for (int i = 0; i < 400; ++i) {
-        if (condition())
-            return true;
-        QThread::msleep(50);
-    }
-    return condition();
-}
+using testing_support::eventually;
 
-// The stand-in modules are started for real on an Xvfb server of the test's own, and their windows
-// are looked for there.
-class ModuleLaunchOnDisplay : public ::testing::Test
+using testing_support::WindowManagerKind;
+
+// The stand-in modules are started for real on an Xvfb server of the test's own, under each window
+// manager in turn, and their windows are looked for there.
+class ModuleLaunchOnDisplay : public ::testing::TestWithParam<WindowManagerKind>
 {
 protected:
     static tools::SampleOptions withoutPrograms()
@@ -62,7 +57,7 @@ protected:
 
     ModuleLaunchOnDisplay()
         : installation(withoutPrograms()), formerPlatform(qgetenv("QT_QPA_PLATFORM")),
-          activator(server.display().toLatin1()),
+          manager(server, GetParam()), activator(server.display().toLatin1()),
           windows(server.display().toLatin1()), context{state, traduction, starter, activator, windows,
                                                         keys,  shell,      clock,   {}}
     {
@@ -75,6 +70,8 @@ protected:
 
     ~ModuleLaunchOnDisplay() override
     {
+        // The window manager has to outlive the test: one that died would explain a failure.
+        EXPECT_NO_THROW(manager.expectRunning());
         for (qint64 pid : state.Tab_Taches) {
             if (pid > 0)
                 ::kill(pid_t(pid), SIGKILL);
@@ -84,10 +81,52 @@ protected:
 
     void click(const char *button) { launchModule(context, menu::testing::moduleRow(button)); }
 
+    // Whether the window of the module with this title word is shown in front of the other's.
+    bool inFrontOf(const QString &front, const QString &behind)
+    {
+        for (const platform::TopLevelWindow &window : windows.topLevelWindows()) {
+            if (!window.visible)
+                continue;
+            if (window.title.startsWith(front))
+                return true;
+            if (window.title.startsWith(behind))
+                return false;
+        }
+        return false;
+    }
+
+    bool shown(const QString &titleWord) { return Cherche_Fenetre(windows, titleWord); }
+
+    // The desktop's windows as the search saw them, for a failure's message.
+    std::string windowsSeen()
+    {
+        QStringList seen;
+        for (const platform::TopLevelWindow &window : windows.topLevelWindows())
+            if (!window.title.isEmpty())
+                seen << QStringLiteral("%1 \"%2\"%3")
+                            .arg(window.handle, 0, 16)
+                            .arg(window.title, window.visible ? QString() : QStringLiteral(" (hidden)"));
+        return seen.join(QStringLiteral(", ")).toStdString();
+    }
+
+    // Clicks the module's button; whether the stand-in then shows its window.
+    bool start(const char *button, const char *titleWord)
+    {
+        click(button);
+        return eventually([&] { return shown(QString::fromLatin1(titleWord)); });
+    }
+
+    void endModule(qint64 pid)
+    {
+        ASSERT_EQ(::kill(pid_t(pid), SIGTERM), 0);
+        ASSERT_TRUE(eventually([&] { return !starter.isRunning(pid); })) << "the ended stand-in is reaped";
+    }
+
     CurrentDirectoryGuard directory;
     testing_support::TempInstallation installation;
     testing_support::XvfbServer server;
     QByteArray formerPlatform;
+    testing_support::WindowManager manager;
     ui::testing::ScriptedDialogs dialogs;
     services::SharedState state;
     services::Traduction traduction{state};
@@ -100,38 +139,62 @@ protected:
     MenuContext context;
 };
 
-TEST_F(ModuleLaunchOnDisplay, RunningModuleIsBroughtForwardAndAnEndedOneStartedAgain)
+TEST_P(ModuleLaunchOnDisplay, RunningModuleIsBroughtForwardAndAnEndedOneStartedAgain)
 {
-    click("Cmd_Apro");
+    ASSERT_TRUE(start("Cmd_Apro", "TORBAPRO")) << windowsSeen();
     const qint64 first = state.Tab_Taches[5];
     ASSERT_GT(first, 0);
-    EXPECT_EQ(starter.starts, 1);
-    ASSERT_TRUE(eventually([&] { return activator.activate(first); })) << "the stand-in shows its window";
-
-    click("Cmd_Apro");
-    EXPECT_EQ(starter.starts, 1) << "a running module is not started twice";
-    EXPECT_EQ(state.Tab_Taches[5], first);
-
-    ASSERT_EQ(::kill(pid_t(first), SIGTERM), 0);
-    ASSERT_TRUE(eventually([&] { return !starter.isRunning(first); })) << "the ended stand-in is reaped";
-
-    click("Cmd_Apro");
+    click("Cmd_Stoc");
+    ASSERT_TRUE(eventually([&] { return inFrontOf(QStringLiteral("TORBSTOC"), QStringLiteral("TORBAPRO")); }))
+        << "the stock stand-in shows its window in front";
     EXPECT_EQ(starter.starts, 2);
+
+    click("Cmd_Apro");
+    EXPECT_EQ(starter.starts, 2) << "a running module is not started twice";
+    EXPECT_EQ(state.Tab_Taches[5], first);
+    EXPECT_EQ(platform::currentDirectory(), installation.data() + QStringLiteral("/torbstoc"))
+        << "bringing a module forward leaves the current directory alone";
+    EXPECT_TRUE(eventually([&] { return inFrontOf(QStringLiteral("TORBAPRO"), QStringLiteral("TORBSTOC")); }))
+        << "the purchasing window came to the front";
+
+    endModule(first);
+    click("Cmd_Apro");
+    EXPECT_EQ(starter.starts, 3);
     EXPECT_GT(state.Tab_Taches[5], 0);
     EXPECT_NE(state.Tab_Taches[5], first);
     EXPECT_EQ(platform::currentDirectory(), installation.data() + QStringLiteral("/torbapro"));
 }
 
-TEST_F(ModuleLaunchOnDisplay, ForceCloseEndsTheRunningModules)
+TEST_P(ModuleLaunchOnDisplay, ExitIsRefusedWhileModulesRun)
 {
-    click("Cmd_Stoc");
-    click("Cmd_Com");
+    ASSERT_TRUE(start("CMD_Veh", "TORBVEH")) << windowsSeen();
+    ASSERT_TRUE(start("Cmd_Nomenc", "LUPARDO")) << windowsSeen();
+    const qint64 vehicles = state.Tab_Taches[10];
+    const qint64 composer = state.Tab_Taches[12];
+
+    bool cancel = false;
+    dialogs.expectMessage(ui::Answer::Ok, QStringLiteral("Fermez d'abord tous les modules de TORBPROD"));
+    Form_Unload(context, cancel);
+    EXPECT_TRUE(cancel);
+    EXPECT_EQ(state.Tab_Taches[10], vehicles);
+    EXPECT_EQ(state.Tab_Taches[12], composer);
+
+    endModule(vehicles);
+    endModule(composer);
+    cancel = false;
+    dialogs.expectMessage(ui::Answer::No, QStringLiteral("Confirmez la sortie de TORBPROD"));
+    Form_Unload(context, cancel);
+    EXPECT_TRUE(cancel);
+    EXPECT_EQ(state.Tab_Taches[10], 0);
+    EXPECT_EQ(state.Tab_Taches[12], 0);
+}
+
+TEST_P(ModuleLaunchOnDisplay, ForceCloseEndsTheRunningModules)
+{
+    ASSERT_TRUE(start("Cmd_Stoc", "TORBSTOC")) << windowsSeen();
+    ASSERT_TRUE(start("Cmd_Com", "TORBCOM")) << windowsSeen();
     const qint64 stock = state.Tab_Taches[1];
     const qint64 orders = state.Tab_Taches[2];
-    ASSERT_TRUE(eventually([&] {
-        return Cherche_Fenetre(windows, QStringLiteral("TORBSTOC")) &&
-               Cherche_Fenetre(windows, QStringLiteral("TORBCOM"));
-    })) << "both stand-ins show their windows";
 
     dialogs.expectMessage(ui::Answer::Ok, QStringLiteral("Forcer la fermeture de TORBPROD ?"));
     dialogs.expectMessage(ui::Answer::Ok, QStringLiteral("Forcer la fermeture du module TORBSTOC ?"));
@@ -142,5 +205,10 @@ TEST_F(ModuleLaunchOnDisplay, ForceCloseEndsTheRunningModules)
     EXPECT_TRUE(starter.isRunning(orders));
     EXPECT_EQ(state.Tab_Taches[1], stock) << "the task table is left as it was";
 }
+
+INSTANTIATE_TEST_SUITE_P(WindowManagers, ModuleLaunchOnDisplay,
+                         ::testing::ValuesIn(testing_support::windowManagerKinds()), [](const auto &info) {
+                             return testing_support::windowManagerName(info.param).toStdString();
+                         });
 
 } // namespace
