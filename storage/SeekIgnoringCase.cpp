@@ -59,11 +59,17 @@ public:
         : m_cursor(cursor), m_field(cursor.indexFields().value(0)), m_accepts(accepts), m_text(text),
           m_spelling(text)
     {
-        for (const QChar unit : text)
-            m_variants.append(CaseVariants(unit.unicode()));
     }
 
-    bool find() { return findRows(m_text) || findFrom(0, true); }
+    bool find()
+    {
+        if (findRows(m_text))
+            return true;
+        // The other spellings are worked out only when the text's own has no row.
+        for (const QChar unit : m_text)
+            m_variants.append(CaseVariants(unit.unicode()));
+        return findFrom(0, true);
+    }
 
 private:
     // The other spellings that keep the characters before position as chosen; highest tells that
