@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 // After gtest, whose names the X11 macros would take.
+#include "platform/X11Support.h"
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -18,6 +19,7 @@ namespace
 // the process; nothing while there is none.
 std::optional<QRect> frameOf(Display *display, qint64 pid)
 {
+    platform::x11::ErrorTrap trap(display); // a window may vanish while the tree is walked
     const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
     const auto ownedBy = [&](Window window) {
         Atom type;
