@@ -207,8 +207,8 @@ TEST_P(ModuleLaunchOnDisplay, ForceCloseEndsTheRunningModules)
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowManagers, ModuleLaunchOnDisplay,
-                         ::testing::ValuesIn(testing_support::windowManagerKinds()), [](const auto &info) {
-                             return testing_support::windowManagerName(info.param).toStdString();
+                         ::testing::ValuesIn(testing_support::windowManagerKinds()), [](const auto &test) {
+                             return testing_support::windowManagerName(test.param).toStdString();
                          });
 
 } // namespace

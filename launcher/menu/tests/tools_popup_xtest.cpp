@@ -56,8 +56,9 @@ protected:
 
     ~ToolsPopupOnDisplay() override
     {
-        if (manager)
+        if (manager) {
             EXPECT_NO_THROW(manager->expectRunning());
+        }
         launcher.kill();
         launcher.waitForFinished();
         if (display)
@@ -132,8 +133,9 @@ TEST_P(ToolsPopupOnDisplay, ToolsMenuOpensByMouseAndSpaceAndStaysUntilAnEntryIsC
     std::optional<QRect> menu;
     ASSERT_TRUE(eventually([&] { return (menu = menuWindow()).has_value(); })) << "the menu shows";
     manager.emplace(server, GetParam());
-    if (GetParam() != WindowManagerKind::NoManager)
+    if (GetParam() != WindowManagerKind::NoManager) {
         ASSERT_TRUE(eventually([&] { return menuFramed(); })) << "the window manager frames the menu";
+    }
     // The docking moves the window once its frame is known: let it settle before aiming at it.
     ASSERT_TRUE(eventually([&] {
         const std::optional<QRect> before = menu;
@@ -159,8 +161,8 @@ TEST_P(ToolsPopupOnDisplay, ToolsMenuOpensByMouseAndSpaceAndStaysUntilAnEntryIsC
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowManagers, ToolsPopupOnDisplay,
-                         ::testing::ValuesIn(testing_support::windowManagerKinds()), [](const auto &info) {
-                             return testing_support::windowManagerName(info.param).toStdString();
+                         ::testing::ValuesIn(testing_support::windowManagerKinds()), [](const auto &test) {
+                             return testing_support::windowManagerName(test.param).toStdString();
                          });
 
 } // namespace
