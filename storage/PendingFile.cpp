@@ -69,14 +69,6 @@ PendingFile::~PendingFile()
     ::close(m_descriptor);
 }
 
-void PendingFile::name()
-{
-    flush();
-    platform::renameFile(m_temporaryPath, m_finalPath);
-    closeNamed();
-    platform::syncFolder(platform::parentPath(m_finalPath, kSyntax));
-}
-
 void PendingFile::replaceFinal()
 {
     flush();

@@ -7,7 +7,7 @@ namespace storage
 {
 
 // A new file written under a temporary name of its own beside its final path and given that
-// path only once it is complete and flushed, over an existing file only when asked. The temporary is
+// path only once it is complete and flushed, replacing the file there. The temporary is
 // created exclusively (O_CREAT | O_EXCL) under a unique name that no pattern of the suite
 // matches, so one left behind by a killed run blocks no later run. Until named, the final path
 // is untouched; the destructor removes the temporary, and only while it is still our file.
@@ -24,10 +24,8 @@ public:
     // Open for reading and writing until the file is named.
     int descriptor() const { return m_descriptor; }
 
-    // Flushes the contents, renames the temporary to the final path (failing when that name
-    // exists, in any case of letters) and flushes the folder, so the name survives a crash.
-    void name();
-    // The same, replacing the file at the final path in one step.
+    // Flushes the contents, renames the temporary over the final path in one step (replacing the
+    // file there) and flushes the folder, so the name survives a crash.
     void replaceFinal();
 
     // The temporaries that pending files of the final path left behind (a process killed
