@@ -73,9 +73,9 @@ sqlite3 *openQtConnection(const QString &name, const QString &resolvedPath, bool
     return handle;
 }
 
-// Marks the file in use and has SQLite open it. The two open the path apart: when a file was
-// renamed over it in between (a compaction's swap), SQLite holds a file that the mark is not on,
-// so both are made again. (A file renamed over the path after SQLite's open only costs a retry.)
+// Marks the file in use and has SQLite open it. The two open the path apart: when another program
+// renamed a file over it in between, SQLite holds a file that the mark is not on, so both are made
+// again. (A file renamed over the path after SQLite's open only costs a retry.)
 template <typename Open, typename Close>
 std::unique_ptr<UseMark> openMarked(const QString &path, const Open &open, const Close &close)
 {
