@@ -18,7 +18,8 @@ namespace peluvar
 // FTRAD, the editor's one window: the translation table in a grid bound to the data source
 // DBD_TEXTE, the French text beside the chosen language's column, the comment of the current row
 // below, and the bar with the four list buttons and "&Quitter". Its load finds the database and
-// asks the language; an edit is written when its row is left, and at the latest at the quit.
+// asks the language; an edit is written when its row is left, and at the latest at the quit. An
+// edit that cannot be written (another workstation changed the row) keeps its row current.
 class TranslationForm : public ui::Form
 {
 public:

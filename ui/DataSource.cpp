@@ -84,6 +84,13 @@ bool isInteger(const QSqlField &field)
     }
 }
 
+// A field that still holds its value as read. Texts are compared exactly, whatever the field's
+// collation; Null only matches Null.
+QString sameAsRead(const QString &field)
+{
+    return quoted(field) + QStringLiteral(" IS ? COLLATE BINARY");
+}
+
 QString placeholders(qsizetype count)
 {
     QStringList marks(count, QStringLiteral("?"));
@@ -180,13 +187,21 @@ void DataSource::setCurrentRow(int row)
 {
     if (row < 0 || row >= recordCount() || row == m_current)
         return;
+    if (m_current >= 0 && m_leaveCheck && !m_leaveCheck())
+        return;
     takeBoundBoxes();
     try {
         writePendingRows();
     } catch (const platform::Failure &failure) {
         emit writeFailed(failure.description());
+        return;
     }
     reposition(row);
+}
+
+void DataSource::setLeaveCheck(std::function<bool()> mayLeave)
+{
+    m_leaveCheck = std::move(mayLeave);
 }
 
 void DataSource::reposition(int row)
@@ -194,6 +209,8 @@ void DataSource::reposition(int row)
     m_current = row;
     showBoundBoxes();
     emit repositioned(row);
+    // What the window puts in the boxes as it shows the row is not the user's.
+    takeShownTexts();
 }
 
 void DataSource::bind(TextBox &box, const QString &field)
@@ -211,8 +228,14 @@ void DataSource::showBoundBoxes()
     for (BoundBox &bound : m_boundBoxes) {
         const int field = fieldIndex(bound.field);
         bound.box->setText(m_current < 0 || field < 0 ? QString() : value(m_current, field).toString());
-        bound.shown = bound.box->text();
     }
+    takeShownTexts();
+}
+
+void DataSource::takeShownTexts()
+{
+    for (BoundBox &bound : m_boundBoxes)
+        bound.shown = bound.box->text();
 }
 
 void DataSource::takeBoundBoxes()
@@ -244,6 +267,17 @@ QVariant DataSource::value(int row, int field) const
     return storedRow(row).value(field);
 }
 
+bool DataSource::isChanged(int row, int field) const
+{
+    if (m_pending.value(row).contains(field))
+        return true;
+    return row == m_current &&
+           std::any_of(m_boundBoxes.cbegin(), m_boundBoxes.cend(), [&](const BoundBox &bound) {
+               return !bound.box->locked() && fieldIndex(bound.field) == field &&
+                      bound.box->text() != bound.shown;
+           });
+}
+
 void DataSource::setValue(int row, int field, const QVariant &value)
 {
     if (value == this->value(row, field) && value.isNull() == this->value(row, field).isNull())
@@ -263,7 +297,63 @@ void DataSource::writePendingRows()
 
 void DataSource::writeRow(int row)
 {
-    const QHash<int, QVariant> &changes = m_pending[row];
+    const QHash<int, QVariant> changes = m_pending.value(row);
+    const std::optional<qint64> key = updateIfUnchanged(row, changes);
+    if (!key)
+        throw changedElsewhere(row);
+    m_keys[static_cast<size_t>(row)] = *key;
+    Row &stored = m_stored[row];
+    for (auto change = changes.cbegin(); change != changes.cend(); ++change)
+        stored[change.key()] = change.value();
+    m_pending.remove(row);
+}
+
+void DataSource::writeTogether(const std::vector<FieldWrite> &writes, const std::function<void()> &alongside)
+{
+    takeBoundBoxes();
+    run(m_database, QStringLiteral("BEGIN IMMEDIATE"), {});
+    std::vector<qint64> keys;
+    std::optional<int> changedRow;
+    try {
+        for (const FieldWrite &write : writes) {
+            const std::optional<qint64> key = updateIfUnchanged(write.row, {{write.field, write.value}});
+            if (!key) {
+                changedRow = write.row;
+                break;
+            }
+            keys.push_back(*key);
+        }
+        if (!changedRow) {
+            if (alongside)
+                alongside();
+            run(m_database, QStringLiteral("COMMIT"), {});
+        }
+    } catch (...) {
+        // A failed COMMIT may have ended the transaction already.
+        QSqlQuery(m_database).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+    if (changedRow) {
+        run(m_database, QStringLiteral("ROLLBACK"), {});
+        throw changedElsewhere(*changedRow);
+    }
+    for (size_t i = 0; i < writes.size(); ++i) {
+        const FieldWrite &write = writes[i];
+        m_keys[static_cast<size_t>(write.row)] = keys[i];
+        m_stored[write.row][write.field] = write.value;
+        // The value written replaces a change of the same field still waiting.
+        if (auto pending = m_pending.find(write.row); pending != m_pending.end()) {
+            pending->remove(write.field);
+            if (pending->isEmpty())
+                m_pending.erase(pending);
+        }
+        emit dataChanged(index(write.row, write.field), index(write.row, write.field));
+    }
+    showBoundBoxes();
+}
+
+std::optional<qint64> DataSource::updateIfUnchanged(int row, const QHash<int, QVariant> &changes)
+{
     QStringList assignments;
     QVariantList values;
     for (auto change = changes.cbegin(); change != changes.cend(); ++change) {
@@ -273,28 +363,29 @@ void DataSource::writeRow(int row)
     const QString set =
         QStringLiteral("UPDATE %1 SET %2 WHERE ").arg(quoted(m_table), assignments.join(u", "));
     const qint64 key = m_keys.at(static_cast<size_t>(row));
-    if (m_keyField >= 0) {
-        const QSqlQuery update = run(m_database, set + m_keyColumn + QStringLiteral(" = ?"), values << key);
-        if (update.numRowsAffected() != 1)
-            throw platform::Failure(
-                QStringLiteral("La ligne modifiée n'existe plus dans la table %1").arg(m_table));
-    } else {
-        m_keys[static_cast<size_t>(row)] = writeByRowid(set, values, row, key);
+    if (m_keyField < 0)
+        return updateByRowid(set, values, row, key);
+    QStringList conditions{m_keyColumn + QStringLiteral(" = ?")};
+    values << key;
+    const Row &read = storedRow(row);
+    for (int field = 0; field < m_fields.size(); ++field) {
+        if (field == m_keyField)
+            continue;
+        conditions << sameAsRead(m_fields.at(field));
+        values << read.at(field);
     }
-    Row &stored = m_stored[row];
-    for (auto change = changes.cbegin(); change != changes.cend(); ++change)
-        stored[change.key()] = change.value();
-    m_pending.remove(row);
+    const QSqlQuery update = run(m_database, set + conditions.join(u" AND "), values);
+    return update.numRowsAffected() == 1 ? std::optional(key) : std::nullopt;
 }
 
-qint64 DataSource::writeByRowid(const QString &update, QVariantList values, int row, qint64 rowid)
+std::optional<qint64> DataSource::updateByRowid(const QString &update, QVariantList values, int row,
+                                                qint64 rowid)
 {
     // A table without an integer key may get new rowids when the file is vacuumed: the row to
     // write is the one that still holds every field as it was read, under its rowid if it kept it.
-    // Texts are compared exactly, whatever the fields' collation.
     QStringList sameFields;
     for (const QString &field : std::as_const(m_fields))
-        sameFields << quoted(field) + QStringLiteral(" IS ? COLLATE BINARY");
+        sameFields << sameAsRead(field);
     values << storedRow(row) << rowid;
     QSqlQuery written = run(m_database,
                             update + QStringLiteral("rowid = (SELECT rowid FROM %1 WHERE %2 "
@@ -302,11 +393,48 @@ qint64 DataSource::writeByRowid(const QString &update, QVariantList values, int 
                                          .arg(quoted(m_table), sameFields.join(u" AND ")),
                             values);
     if (!written.next())
-        throw platform::Failure(
-            QStringLiteral("La ligne modifiée n'existe plus telle qu'elle a été lue dans la table %1 : "
-                           "un autre poste l'a changée ou supprimée")
-                .arg(m_table));
+        return std::nullopt;
     return written.value(0).toLongLong();
+}
+
+platform::Failure DataSource::changedElsewhere(int row)
+{
+    const Row read = storedRow(row);
+    forgetStoredRows();
+    m_stored.remove(row);
+    const Row &current = storedRow(row);
+    emit dataChanged(index(0, 0), index(recordCount() - 1, columnCount() - 1));
+    showBoundBoxes();
+
+    QString description =
+        QStringLiteral("La ligne modifiée n'existe plus telle qu'elle a été lue dans la table %1 : "
+                       "un autre poste l'a changée ou supprimée")
+            .arg(m_table);
+    const bool deleted =
+        !run(m_database, QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(quoted(m_table), m_keyColumn),
+             {m_keys.at(static_cast<size_t>(row))})
+             .next();
+    if (deleted)
+        return platform::Failure(description);
+    // The typed text hides what the other workstation wrote into the same field: the message shows it.
+    QStringList theirs;
+    const QHash<int, QVariant> changes = m_pending.value(row);
+    for (auto change = changes.cbegin(); change != changes.cend(); ++change) {
+        const QVariant &before = read.at(change.key());
+        const QVariant &after = current.at(change.key());
+        if (before != after || before.isValid() != after.isValid())
+            theirs << QStringLiteral("%1 : « %2 »").arg(m_fields.at(change.key()), after.toString());
+    }
+    if (!theirs.isEmpty())
+        description +=
+            QStringLiteral(" (contenu actuel de ") + theirs.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return platform::Failure(description);
+}
+
+void DataSource::forgetStoredRows()
+{
+    for (auto stored = m_stored.begin(); stored != m_stored.end();)
+        stored = m_pending.contains(stored.key()) ? std::next(stored) : m_stored.erase(stored);
 }
 
 int DataSource::findFirst(const QString &condition, const QVariantList &values) const
@@ -359,8 +487,10 @@ void DataSource::readPage(int page) const
     }
     // A row deleted since the refresh shows Null fields.
     const Row deleted(m_fields.size());
+    // A row with changes to write keeps what it was read as.
     for (size_t i = first; i < last; ++i)
-        m_stored.insert(static_cast<int>(i), byKey.value(m_keys[i], deleted));
+        if (!m_stored.contains(static_cast<int>(i)))
+            m_stored.insert(static_cast<int>(i), byKey.value(m_keys[i], deleted));
 }
 
 int DataSource::rowCount(const QModelIndex &parent) const

@@ -6,7 +6,14 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <functional>
+#include <optional>
 #include <vector>
+
+namespace platform
+{
+class Failure;
+} // namespace platform
 
 namespace ui
 {
@@ -21,7 +28,11 @@ class TextBox;
 // A refresh reads only the keys of the rows, in the record source's order; the fields of a row
 // are read when something first asks for them, so a large table opens at once. A changed field
 // waits in its row until the row is written: when the current row moves to another row, before
-// a refresh, or on writePendingRows(). A row whose write fails keeps its changes.
+// a refresh, or on writePendingRows(). A write sets only the changed fields, and only while the
+// table row still holds every field as this source read it, compared in the UPDATE itself;
+// otherwise another workstation changed or deleted the row: nothing is written, the rows are read
+// again (a row keeps its changes, so the typed text stays over the current content) and the next
+// write compares with what is now shown. A row whose write fails keeps its changes.
 // Not QSqlTableModel: it reads rows through one open query in turn, never by key, and its select()
 // drops the changes that could not be written.
 class DataSource : public QAbstractTableModel
@@ -52,8 +63,12 @@ public:
     // -1 when there are no rows.
     int currentRow() const { return m_current; }
     // Makes the row current. Leaving a row writes the pending rows; a write that fails is
-    // reported by writeFailed and keeps its changes, the move happens all the same.
+    // reported by writeFailed and the row left stays current with its changes, as it does when
+    // the leave check refuses the move.
     void setCurrentRow(int row);
+    // Asked before the current row is left for another: false keeps it current with its changes
+    // unwritten (the window refuses a value typed in it, and tells the user so).
+    void setLeaveCheck(std::function<bool()> mayLeave);
 
     // The field as the bound controls see it: the pending change if any, else the stored value
     // (Null as an invalid QVariant).
@@ -62,6 +77,9 @@ public:
     void setValue(int row, int field, const QVariant &value);
     bool isPending(int row) const { return m_pending.contains(row); }
     bool hasPendingRows() const { return !m_pending.isEmpty(); }
+    // Whether the user changed the field of the row and the change is not written yet: a pending
+    // change, or text typed into an unlocked box bound to it while the row is current.
+    bool isChanged(int row, int field) const;
 
     // Writes every pending row, the bound boxes' changes included; throws platform::Failure at
     // the first row that cannot be written, which keeps its changes (as do the rows after it).
@@ -74,6 +92,17 @@ public:
     // Writes the current row from the bound boxes; throws platform::Failure when the row cannot
     // be written, which keeps its changes.
     void writeCurrentRow();
+
+    struct FieldWrite {
+        int row;
+        int field;
+        QVariant value;
+    };
+    // Writes each value into its row, checked as every write is, and runs alongside (more
+    // statements on this database, attached files included) in the same transaction: all or
+    // nothing. Only these fields are written; the rows' other changes stay pending. On a failure
+    // nothing is written, nothing of it stays pending, and platform::Failure is thrown.
+    void writeTogether(const std::vector<FieldWrite> &writes, const std::function<void()> &alongside = {});
 
     // The first row, in the record source's order, whose table row meets the condition (an SQL
     // expression over the table's fields with values bound to its "?"); -1 when none does.
@@ -107,12 +136,20 @@ private:
     const Row &storedRow(int row) const;
     void readPage(int page) const;
     void writeRow(int row);
-    // Writes a row known by its rowid with the UPDATE's start ("... WHERE ") and its values; gives
-    // the rowid it was found under.
-    qint64 writeByRowid(const QString &update, QVariantList values, int row, qint64 rowid);
+    // Writes the changes into the table row if it still holds what was read; gives the key the
+    // row was found under, nullopt when another workstation changed or deleted it.
+    std::optional<qint64> updateIfUnchanged(int row, const QHash<int, QVariant> &changes);
+    // The same for a row known by its rowid, with the UPDATE's start ("... WHERE ") and its values.
+    std::optional<qint64> updateByRowid(const QString &update, QVariantList values, int row, qint64 rowid);
+    // Reads the rows again after another workstation changed the row, and says so.
+    platform::Failure changedElsewhere(int row);
+    // Forgets the rows read, but those with changes to write, which keep what they were read as.
+    void forgetStoredRows();
     // Makes the row current (-1: none) and shows it in the bound boxes.
     void reposition(int row);
     void showBoundBoxes();
+    // What the boxes show now is the row as shown, not a change of the user.
+    void takeShownTexts();
     // Puts the text changed in the unlocked bound boxes into the current row.
     void takeBoundBoxes();
 
@@ -131,6 +168,7 @@ private:
     mutable QHash<int, Row> m_stored;           // rows read so far, by row number
     QHash<int, QHash<int, QVariant>> m_pending; // changed fields of each pending row
     std::vector<BoundBox> m_boundBoxes;
+    std::function<bool()> m_leaveCheck;
 };
 
 } // namespace ui

@@ -35,6 +35,42 @@ private:
     mutable QPointer<QWidget> m_editor;
 };
 
+// Moves the data source with the current cell, before the cell moves: a row the data source does
+// not leave (its write failed, or the window refuses what was typed in it) stays current, and the
+// click or key that asked for the move selects nothing else.
+class GridSelection : public QItemSelectionModel
+{
+public:
+    GridSelection(GridColumns *columns, QObject *parent)
+        : QItemSelectionModel(columns, parent), m_columns(columns)
+    {
+    }
+
+    void setCurrentIndex(const QModelIndex &index, QItemSelectionModel::SelectionFlags command) override
+    {
+        DataSource *source = m_columns->dataSource();
+        if (source && index.isValid() && index.row() != source->currentRow()) {
+            source->setCurrentRow(index.row());
+            m_refused = source->currentRow() != index.row();
+            if (m_refused)
+                return;
+        }
+        m_refused = false;
+        QItemSelectionModel::setCurrentIndex(index, command);
+    }
+    void select(const QItemSelection &selection, QItemSelectionModel::SelectionFlags command) override
+    {
+        if (m_refused && !selection.isEmpty() && !selection.contains(currentIndex()))
+            return;
+        QItemSelectionModel::select(selection, command);
+    }
+    using QItemSelectionModel::select;
+
+private:
+    GridColumns *m_columns;
+    bool m_refused = false;
+};
+
 } // namespace
 
 class GridView : public QTableView
@@ -68,11 +104,9 @@ Grid::Grid(Form &form, const ControlDesign &design)
     : Control(form, design, ControlKind::Grid, new GridView(parentWidget(form, design)))
 {
     view()->setModel(&m_model);
-    QObject::connect(view()->selectionModel(), &QItemSelectionModel::currentRowChanged, &m_model,
-                     [this](const QModelIndex &current) {
-                         if (DataSource *source = dataSource(); source && current.isValid())
-                             source->setCurrentRow(current.row());
-                     });
+    QItemSelectionModel *defaultSelection = view()->selectionModel();
+    view()->setSelectionModel(new GridSelection(&m_model, view()));
+    delete defaultSelection;
     QObject::connect(view()->selectionModel(), &QItemSelectionModel::currentChanged, &m_model,
                      [this](const QModelIndex &current) {
                          if (current.isValid())

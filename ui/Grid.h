@@ -14,7 +14,8 @@ class GridView;
 // The spreadsheet grid bound to a data source. Column 0 is the row header; columns 1 to maxCols()
 // show fields of the data source, rows 1 to maxRows() its rows. The active cell follows the data
 // source's current row both ways, and typed text goes to the data source, which writes it when the
-// row is left. Column widths are in grid units, one "0" of the grid's font.
+// row is left; the active cell stays in a row the data source does not leave. Column widths are in grid
+// units, one "0" of the grid's font.
 class Grid : public Control
 {
 public:

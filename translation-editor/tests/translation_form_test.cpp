@@ -2,6 +2,8 @@
 
 #include "storage/InUse.h"
 #include "tests/support/fixtures/SchemaFiles.h"
+#include "tests/support/fixtures/SqliteCommand.h"
+#include "tests/support/fixtures/WriteLock.h"
 #include "translation-editor/tests/support/EditorInstallation.h"
 #include "ui/Grid.h"
 #include "ui/TextBox.h"
@@ -9,16 +11,18 @@
 #include "ui/testing/ScriptedDialogs.h"
 #include "ui/tests/QtPrinters.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSqlQuery>
 #include <QTableView>
-#include <QUuid>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace
 {
 
 using editor_testing::EditorInstallation;
+using testing_support::WriteLock;
 using ui::testing::ScriptedDialogs;
 
 const QString LanguagePrompt = QStringLiteral("Choix de la langue (1 ou 2)");
@@ -245,29 +249,56 @@ TEST_P(TranslationFormTest, AWriteThatFailsSaysSoAndKeepsTheTypedText)
               QStringLiteral("Help"));
 }
 
-// Another workstation's write transaction on the translation database, on a connection of its own.
-class WriteLock
+TEST_P(TranslationFormTest, AnEditDoesNotReplaceWhatAnotherWorkstationWroteSinceTheRowWasRead)
 {
-public:
-    explicit WriteLock(const QString &path)
-        : m_database(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QUuid::createUuid().toString()))
-    {
-        m_database.setDatabaseName(path);
-        EXPECT_TRUE(m_database.open());
-        EXPECT_TRUE(QSqlQuery(m_database).exec(QStringLiteral("BEGIN IMMEDIATE")));
-    }
-    ~WriteLock()
-    {
-        QSqlQuery(m_database).exec(QStringLiteral("ROLLBACK"));
-        const QString name = m_database.connectionName();
-        m_database.close();
-        m_database = QSqlDatabase();
-        QSqlDatabase::removeDatabase(name);
-    }
+    open(1);
+    const int achats = 4; // "Achats", read as "Purchasing"
+    const struct {
+        const char *who;
+        std::function<void()> write;
+    } others[] = {
+        {"another workstation",
+         [&] {
+             m_installation.execute(
+                 QStringLiteral("UPDATE TTRAD SET T_TRAD1 = 'Buying' WHERE T_VALEUR = 'Achats'"));
+         }},
+        {"the sqlite3 command",
+         [&] {
+             QCoreApplication::processEvents(); // idle: the editor holds no read of the file
+             testing_support::sqlite3Command(
+                 m_installation.translationDatabase(),
+                 QStringLiteral("UPDATE TTRAD SET T_TRAD1 = 'Buying' WHERE T_VALEUR = 'Achats';"));
+         }},
+    };
+    for (const auto &other : others) {
+        SCOPED_TRACE(other.who);
+        m_installation.execute(
+            QStringLiteral("UPDATE TTRAD SET T_TRAD1 = 'Purchasing' WHERE T_VALEUR = 'Achats'"));
+        clickListButton(3); // the list read again: "Purchasing"
+        grid().setActiveCell(2, achats);
+        other.write();
+        grid().setCellText(2, achats, QStringLiteral("Procurement"));
+        m_dialogs.expectMessage();
+        grid().setActiveCell(2, 1);
+        ASSERT_FALSE(m_dialogs.shown().empty());
+        EXPECT_TRUE(
+            m_dialogs.texts().last().contains(QStringLiteral("un autre poste l'a changée ou supprimée")));
+        EXPECT_TRUE(m_dialogs.texts().last().contains(QStringLiteral("T_TRAD1 : « Buying »")));
+        EXPECT_TRUE(m_dialogs.texts().last().contains(QStringLiteral("Le texte saisi est conservé")));
+        EXPECT_EQ(m_installation.stored(QStringLiteral("Achats"), QStringLiteral("T_TRAD1")).toString(),
+                  QStringLiteral("Buying"));
+        EXPECT_EQ(grid().activeRow(), achats);
+        EXPECT_EQ(grid().cellText(2, achats), QStringLiteral("Procurement"));
 
-private:
-    QSqlDatabase m_database;
-};
+        // Left again, knowingly: written.
+        grid().setActiveCell(2, 1);
+        EXPECT_EQ(m_installation.stored(QStringLiteral("Achats"), QStringLiteral("T_TRAD1")).toString(),
+                  QStringLiteral("Procurement"));
+    }
+    EXPECT_EQ(testing_support::sqlite3Command(m_installation.translationDatabase(),
+                                              QStringLiteral("PRAGMA integrity_check;")),
+              QStringLiteral("ok"));
+}
 
 TEST_P(TranslationFormTest, AnEditHeldBackByAnotherWorkstationsLockIsKeptAndWrittenOnceTheLockIsGone)
 {

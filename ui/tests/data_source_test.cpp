@@ -1,6 +1,7 @@
 #include "ui/DataSource.h"
 
 #include "platform/Failure.h"
+#include "tests/support/fixtures/SqliteCommand.h"
 #include "ui/Form.h"
 #include "ui/TextBox.h"
 #include "ui/tests/QtPrinters.h"
@@ -116,7 +117,7 @@ TEST_F(DataSourceTest, AFailedWriteSaysWhyAndKeepsTheChange)
     m_source.setCurrentRow(2);
     ASSERT_EQ(failed.count(), 1);
     EXPECT_TRUE(failed.at(0).at(0).toString().contains(QStringLiteral("locked")));
-    EXPECT_EQ(m_source.currentRow(), 2);
+    EXPECT_EQ(m_source.currentRow(), 0);
     EXPECT_TRUE(m_source.isPending(0));
     EXPECT_EQ(m_source.value(0, text).toString(), QStringLiteral("pommes"));
     EXPECT_THROW(m_source.writePendingRows(), platform::Failure);
@@ -202,6 +203,35 @@ TEST_F(BoundBoxTest, AFailedWriteOfTheCurrentRowKeepsTheTypedText)
     exec("DROP TRIGGER held");
     m_source.writeCurrentRow();
     EXPECT_EQ(stored(1, "W_NOTE").toString(), QStringLiteral("mûre"));
+}
+
+TEST_F(BoundBoxTest, AfterAnotherWorkstationsChangeTheTypedTextStaysOverTheRowsCurrentContent)
+{
+    m_note.setText(QStringLiteral("mûre"));
+    testing_support::sqlite3Command(m_table.database().databaseName(),
+                                    QStringLiteral("UPDATE WORDS SET W_TEXT = 'reinette' WHERE W_NUM = 1;"));
+    EXPECT_THROW(m_source.writeCurrentRow(), platform::Failure);
+    EXPECT_EQ(m_note.text(), QStringLiteral("mûre"));
+    EXPECT_EQ(m_text.text(), QStringLiteral("reinette"));
+    EXPECT_EQ(stored(1, "W_NOTE").toString(), QStringLiteral("fruit"));
+
+    m_source.writeCurrentRow(); // the user applies it again, knowing
+    EXPECT_EQ(stored(1, "W_NOTE").toString(), QStringLiteral("mûre"));
+    EXPECT_EQ(stored(1, "W_TEXT").toString(), QStringLiteral("reinette"));
+}
+
+TEST_F(BoundBoxTest, WhatTheWindowPutsInABoxAsItShowsARowIsNotTheUsersChange)
+{
+    QObject::connect(&m_source, &ui::DataSource::repositioned, &m_source, [this] {
+        if (m_note.text().isEmpty())
+            m_note.setText(QStringLiteral("(sans note)"));
+    });
+    m_source.setCurrentRow(1);
+    EXPECT_EQ(m_note.text(), QStringLiteral("(sans note)"));
+    EXPECT_FALSE(m_source.isChanged(1, m_source.fieldIndex(QStringLiteral("W_NOTE"))));
+    m_source.setCurrentRow(2);
+    EXPECT_FALSE(m_source.hasPendingRows());
+    EXPECT_FALSE(stored(2, "W_NOTE").isValid());
 }
 
 TEST_F(DataSourceTest, ATableWithoutAnIntegerKeyIsReadAndWrittenByRowid)

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace
@@ -93,6 +95,38 @@ TEST_F(GridTest, TypedTextIsWrittenWhenTheRowIsLeftButALockedColumnRefusesIt)
     m_grid.setActiveCell(2, 2);
     EXPECT_EQ(m_table.stored(1, "W_NOTE").toString(), QStringLiteral("rouge"));
     EXPECT_EQ(m_table.stored(1, "W_TEXT").toString(), QStringLiteral("pomme"));
+}
+
+TEST_F(GridTest, ARowTheDataSourceDoesNotLeaveKeepsTheActiveCellWhateverAsksForTheMove)
+{
+    m_form.show();
+    m_grid.setActiveCell(2, 2);
+    m_source.setLeaveCheck([] { return false; });
+    view().setFocus();
+    const struct {
+        const char *how;
+        std::function<void()> move;
+    } moves[] = {
+        {"active cell", [&] { m_grid.setActiveCell(2, 4); }},
+        {"key", [&] { QTest::keyClick(&view(), Qt::Key_Down); }},
+        {"click",
+         [&] {
+             const QRect cell = view().visualRect(view().model()->index(3, 1));
+             QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, cell.center());
+         }},
+    };
+    for (const auto &move : moves) {
+        move.move();
+        EXPECT_EQ(m_grid.activeRow(), 2) << move.how;
+        EXPECT_EQ(m_source.currentRow(), 1) << move.how;
+        const QModelIndexList selected = view().selectionModel()->selectedIndexes();
+        EXPECT_TRUE(std::all_of(selected.cbegin(), selected.cend(), [](const QModelIndex &index) {
+            return index.row() == 1;
+        })) << move.how;
+    }
+    m_source.setLeaveCheck({});
+    QTest::keyClick(&view(), Qt::Key_Down);
+    EXPECT_EQ(m_source.currentRow(), 2);
 }
 
 TEST_F(GridTest, AnEditorClosedOnAnUnchangedCellLeavesANullAlone)
