@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <utility>
 
 namespace settings
 {
@@ -22,6 +23,10 @@ constexpr int enterKey = 13;
 constexpr int f10Key = 121;
 
 const QString pathField = QStringLiteral("TPATH_PATH");
+const QString statusField = QStringLiteral("TPATH_STATUS");
+const QString networkField = QStringLiteral("TPATH_RESEAU");
+// BDLOC.MDB as the apply reaches it beside DBPATH.MDB.
+const QString historySchema = QStringLiteral("historique");
 const QString databaseNameField = QStringLiteral("TPATH_NOMMDB");
 const QString pathsRecordSource = QStringLiteral("SELECT * FROM TPATH ORDER BY TPATH_NUM");
 
@@ -164,12 +169,13 @@ void FPARSYS::openDataSources()
     DBD_PATH->bind(m_form.CTX_PROD(), QStringLiteral("TPATH_PROD"));
     DBD_PATH->bind(m_form.CTX_NOMMDB(), databaseNameField);
     DBD_PATH->bind(m_form.FPATH_PATH(), pathField);
-    DBD_PATH->bind(m_form.CTX_Status(), QStringLiteral("TPATH_STATUS"));
-    DBD_PATH->bind(m_form.CTX_RESEAU(), QStringLiteral("TPATH_RESEAU"));
+    DBD_PATH->bind(m_form.CTX_Status(), statusField);
+    DBD_PATH->bind(m_form.CTX_RESEAU(), networkField);
     QObject::connect(DBD_PATH.get(), &ui::DataSource::repositioned, DBD_PATH.get(),
                      [this](int row) { DBD_PATH_Reposition(row); });
     QObject::connect(DBD_PATH.get(), &ui::DataSource::writeFailed, DBD_PATH.get(),
                      [](const QString &description) { ui::dialogs().message(description); });
+    DBD_PATH->setLeaveCheck([this] { return !refusesTypedValue(); });
 }
 
 void FPARSYS::Form_Activate()
@@ -289,15 +295,55 @@ void FPARSYS::checkLeftBox(ui::TextBox &box, bool (*accepted)(const QString &), 
 {
     if (!focusStaysInWindow() || accepted(box.text()))
         return;
+    refuse(box, lines);
+    m_refusalShown = {&box, box.text()};
+}
+
+void FPARSYS::refuse(ui::TextBox &box, const QStringList &lines)
+{
     ui::dialogs().message(
         messageOfLines(lines, [this](const QString &line) { return m_context.traduction.TRAD(line); }));
     box.setFocus();
 }
 
+bool FPARSYS::refusesTypedValue()
+{
+    const RefusalShown shown = std::exchange(m_refusalShown, {});
+    if (!DBD_PATH || DBD_PATH->currentRow() < 0)
+        return false;
+    ui::TextBox &status = m_form.CTX_Status();
+    ui::TextBox &network = m_form.CTX_RESEAU();
+    const struct {
+        ui::TextBox &box;
+        QString field;
+        bool accepted;
+        const QStringList &lines;
+    } checks[] = {
+        {status, statusField, isEnvironment(status.text()), environmentMessageLines()},
+        // A disabled network box holds the blank of a row that is not networked.
+        {network, networkField, !network.enabled() || isNetworkType(network.text()), networkMessageLines()},
+    };
+    for (const auto &check : checks) {
+        if (check.accepted || !DBD_PATH->isChanged(DBD_PATH->currentRow(), DBD_PATH->fieldIndex(check.field)))
+            continue;
+        // Leaving the box for the grid or a button has just said why, and put the focus back.
+        if (shown.box != &check.box || shown.text != check.box.text() || !check.box.hasFocus())
+            refuse(check.box, check.lines);
+        return true;
+    }
+    return false;
+}
+
 void FPARSYS::CmdUpdate_Click()
 {
-    // Each step shows its own failure and the next one runs.
-    reported([this] { setFolderOfRow(m_form.FPATH_PATH().text().toUpper()); });
+    if (refusesTypedValue())
+        return;
+    // Each step shows its own failure and the next one runs. A folder the user did not change is
+    // not written again.
+    reported([this] {
+        if (DBD_PATH && DBD_PATH->isChanged(DBD_PATH->currentRow(), DBD_PATH->fieldIndex(pathField)))
+            setFolderOfRow(m_form.FPATH_PATH().text().toUpper());
+    });
     reported([this] {
         if (!DBD_PATH)
             throw objectNotSet();
@@ -326,7 +372,7 @@ void FPARSYS::CMD_MajPath_Click()
         return;
     }
 
-    if (!DBD_PATH)
+    if (!DBD_PATH || !m_pathDatabase)
         throw objectNotSet();
     ui::Grid &grid = m_form.DBG_APPLI();
     QList<ProductRow> rows;
@@ -334,13 +380,20 @@ void FPARSYS::CMD_MajPath_Click()
         rows.append({grid.cellText(kNumberColumn, row), grid.cellText(kDatabaseNameColumn, row)});
     const int field = DBD_PATH->fieldIndex(pathField);
     const auto found = [&folder](const QString &name) { return serverFileFound(folder, name); };
-    for (int row : rowsMovedToServerFolder(rows, found)) {
-        DBD_PATH->setValue(row - 1, field, folder);
-        DBD_PATH->writePendingRows();
-        if (row - 1 == DBD_PATH->currentRow())
-            m_form.FPATH_PATH().setText(folder);
+    std::vector<ui::DataSource::FieldWrite> moves;
+    for (int row : rowsMovedToServerFolder(rows, found))
+        moves.push_back({row - 1, field, folder});
+
+    // The products and the history move together or not at all, even across the two files.
+    storage::Database &paths = *m_pathDatabase;
+    paths.attach(opened(DB_MemoPath).path(), historySchema);
+    try {
+        DBD_PATH->writeTogether(moves, [&] { rememberServerFolder(paths, historySchema, folder); });
+    } catch (...) {
+        paths.detach(historySchema);
+        throw;
     }
-    rememberServerFolder(opened(DB_MemoPath), folder);
+    paths.detach(historySchema);
 }
 
 void FPARSYS::DBC_PathServeur_Click()

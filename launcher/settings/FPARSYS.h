@@ -57,6 +57,11 @@ private:
     // A box left for another control must hold an accepted text, else the message of the lines
     // says so and the focus goes back into it.
     void checkLeftBox(ui::TextBox &box, bool (*accepted)(const QString &), const QStringList &lines);
+    // Shows the message of the lines and puts the focus back into the box.
+    void refuse(ui::TextBox &box, const QStringList &lines);
+    // Whether a box holds a change of the current row that the window refuses; the user is told
+    // (unless leaving the box just did) and nothing may be written or left.
+    bool refusesTypedValue();
     // Whether the focus has gone to another control of this window (and not to another window).
     bool focusStaysInWindow() const;
     storage::TableCursor &rsPath();
@@ -72,6 +77,12 @@ private:
     std::optional<storage::Database> m_memoDatabase;
     std::unique_ptr<ui::DataSource> DBD_PATH;
     std::unique_ptr<ui::DataSource> DBD_MEMOPATH;
+    // The refusal that leaving a box showed last, until a write or a row change asks again.
+    struct RefusalShown {
+        const ui::TextBox *box = nullptr;
+        QString text;
+    };
+    RefusalShown m_refusalShown;
 };
 
 } // namespace settings

@@ -3,16 +3,15 @@
 namespace settings
 {
 
-bool rememberServerFolder(storage::Database &bdloc, const QString &folder)
+bool rememberServerFolder(storage::Database &database, const QString &schema, const QString &folder)
 {
-    storage::TableCursor history = bdloc.openTable(QStringLiteral("TMP_MEMOPATH"));
+    const QString table = QStringLiteral("\"%1\".TMP_MEMOPATH").arg(schema);
+    storage::QueryCursor history = database.openQuery(QStringLiteral("SELECT TMP_PATHBASES FROM ") + table);
     const QString wanted = folder.toUpper();
     for (; !history.atEnd(); history.moveNext())
-        if (history.value(QStringLiteral("TMP_PATHBASES")).toString().toUpper() == wanted)
+        if (history.value(0).toString().toUpper() == wanted)
             return false;
-    history.addNew();
-    history.setValue(QStringLiteral("TMP_PATHBASES"), folder);
-    history.update();
+    database.execute(QStringLiteral("INSERT INTO %1 (TMP_PATHBASES) VALUES (?)").arg(table), {folder});
     return true;
 }
 

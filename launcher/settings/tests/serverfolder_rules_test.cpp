@@ -66,9 +66,9 @@ TEST(ServerFolderHistory, AFolderIsAddedOnceWhateverItsLetterCase)
     const QString path = folder.file("BDLOC.MDB");
     storage::createDatabase(path, testing_support::schemaText("BDLOC.sql"));
     storage::Database bdloc = storage::Database::open(path);
-    EXPECT_TRUE(settings::rememberServerFolder(bdloc, "/srv/Bases/"));
-    EXPECT_FALSE(settings::rememberServerFolder(bdloc, "/SRV/BASES/"));
-    EXPECT_TRUE(settings::rememberServerFolder(bdloc, "/srv/autres/"));
+    EXPECT_TRUE(settings::rememberServerFolder(bdloc, "main", "/srv/Bases/"));
+    EXPECT_FALSE(settings::rememberServerFolder(bdloc, "main", "/SRV/BASES/"));
+    EXPECT_TRUE(settings::rememberServerFolder(bdloc, "main", "/srv/autres/"));
     storage::QueryCursor rows = bdloc.openQuery(settings::kMemoPathRecordSource);
     QStringList folders;
     for (; !rows.atEnd(); rows.moveNext())
