@@ -1,11 +1,11 @@
 #include "platform/CharsetIconv.h"
 
 #include "platform/Failure.h"
+#include "platform/IconvDescriptor.h"
 
 #include <QList>
 #include <QtEndian>
 #include <cerrno>
-#include <iconv.h>
 #include <vector>
 
 namespace platform
@@ -14,34 +14,7 @@ namespace platform
 namespace
 {
 
-// Texts travel between character sets as native UCS-4: one code point is always four bytes, so a
-// character that a set lacks can be stepped over exactly.
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-constexpr const char *Ucs4 = "UTF-32LE";
-#else
-constexpr const char *Ucs4 = "UTF-32BE";
-#endif
-
 constexpr char32_t Replacement = U'?';
-
-// An open iconv descriptor, closed with its owner.
-class Descriptor
-{
-public:
-    Descriptor(const char *to, const char *from, const QString &name) : m_handle(iconv_open(to, from))
-    {
-        if (m_handle == reinterpret_cast<iconv_t>(-1))
-            throw Failure(QStringLiteral("Jeu de caractères inconnu : %1").arg(name), errno);
-    }
-    ~Descriptor() { iconv_close(m_handle); }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-
-    operator iconv_t() const { return m_handle; }
-
-private:
-    iconv_t m_handle;
-};
 
 Failure conversionFailure(const QString &name)
 {
@@ -118,8 +91,8 @@ private:
     }
 
     QString m_name;
-    Descriptor m_encoder;
-    Descriptor m_decoder;
+    IconvDescriptor m_encoder;
+    IconvDescriptor m_decoder;
     std::vector<char> m_replacement;
 };
 

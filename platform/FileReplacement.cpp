@@ -27,7 +27,7 @@ void syncFolder(const QString &folder)
 void replaceFile(const QString &from, const QString &to)
 {
     if (std::rename(nativePath(from).constData(), nativePath(to).constData()) != 0)
-        throw fileFailure(QStringLiteral("Impossible de renommer %1 en").arg(from), to, errno);
+        throw fileFailure(QStringLiteral("Impossible de remplacer"), to, errno);
     syncFolder(parentPath(to, PathSyntax::posix()));
 }
 

@@ -64,8 +64,8 @@ std::unique_ptr<OfficeApplication> LibreOffice::createApplication()
 {
     const QString program = findOnSearchPath(kProgramNames, m_searchPath);
     if (program.isEmpty())
-        throw Failure(QStringLiteral("Le traitement de texte ne peut pas être démarré : ni libreoffice ni "
-                                     "soffice ne se trouve dans le PATH"),
+        throw Failure(QStringLiteral("Le traitement de texte n'est pas installé sur ce poste : le modèle ne "
+                                     "peut pas être ouvert. Demandez à votre administrateur de l'installer."),
                       kCannotCreateObject);
     return std::make_unique<LibreOfficeApplication>(m_starter, program);
 }

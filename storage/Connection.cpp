@@ -68,7 +68,7 @@ sqlite3 *openQtConnection(const QString &name, const QString &resolvedPath, bool
         database = QSqlDatabase();
         closeQtConnection(name);
         throw platform::Failure(
-            QStringLiteral("Ouverture de la base '%1' impossible : %2").arg(resolvedPath, reason));
+            QStringLiteral("Ouverture de la base '%1' impossible (%2)").arg(resolvedPath, reason));
     }
     return handle;
 }

@@ -28,7 +28,7 @@ void claimNewFile(const QString &path, const QString &asked)
     }
     if (errno == EEXIST)
         throw targetExistsFailure(asked);
-    throw platform::fileFailure(QStringLiteral("Création de"), asked, errno);
+    throw platform::fileFailure(QStringLiteral("Impossible de créer"), asked, errno);
 }
 
 void runSchema(const QString &path, const QString &schemaSql)

@@ -9,7 +9,6 @@
 #include "platform/FileFailure.h"
 
 #include <cerrno>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -136,11 +135,9 @@ void copyDatabase(const RawConnection &database, const QString &databasePath, Pe
         if (inWalMode(database.handle()))
             copyPages(database.handle(), copy.temporaryPath());
         else
-            copyBytes(databasePath, copy.descriptor(), copy.temporaryPath());
+            copyBytes(databasePath, copy.descriptor(), copy.finalPath());
     }
-    struct stat info;
-    if (::stat(platform::nativePath(databasePath).constData(), &info) == 0)
-        ::fchmod(copy.descriptor(), info.st_mode & 07777);
+    copy.takePermissionsOf(databasePath);
 }
 
 } // namespace storage

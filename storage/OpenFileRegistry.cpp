@@ -37,7 +37,7 @@ int openDescriptor(const QString &path)
     // A read-only file can still carry a shared mark.
     const int readOnly = ::open(platform::nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
     if (readOnly < 0)
-        throw platform::fileFailure(QStringLiteral("Ouverture de"), path, errno);
+        throw platform::fileFailure(QStringLiteral("Impossible d'ouvrir"), path, errno);
     return readOnly;
 }
 
@@ -45,7 +45,7 @@ FileKey keyOf(const QString &path)
 {
     struct stat info;
     if (::stat(platform::nativePath(path).constData(), &info) != 0)
-        throw platform::fileFailure(QStringLiteral("Ouverture de"), path, errno);
+        throw platform::fileFailure(QStringLiteral("Impossible d'ouvrir"), path, errno);
     return {info.st_dev, info.st_ino};
 }
 
@@ -55,7 +55,7 @@ FileKey keyOf(int descriptor, const QString &path)
     if (::fstat(descriptor, &info) != 0) {
         const int error = errno;
         ::close(descriptor);
-        throw platform::fileFailure(QStringLiteral("Ouverture de"), path, error);
+        throw platform::fileFailure(QStringLiteral("Impossible d'ouvrir"), path, error);
     }
     return {info.st_dev, info.st_ino};
 }

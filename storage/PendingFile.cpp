@@ -1,11 +1,13 @@
 #include "storage/PendingFile.h"
 
+#include "platform/CaseResolution.h"
 #include "platform/FileFailure.h"
 #include "platform/FileReplacement.h"
 #include "platform/Files.h"
 #include "platform/PathRules.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <cerrno>
@@ -32,6 +34,11 @@ QString temporaryName(const QString &finalPath)
     return finalPath + QLatin1Char('.') + suffix + QStringLiteral(".tmp");
 }
 
+platform::Failure saveFailure(const QString &finalPath, int error)
+{
+    return platform::fileFailure(QStringLiteral("Impossible d'enregistrer"), finalPath, error);
+}
+
 bool sameFile(int descriptor, const QString &path)
 {
     struct stat opened;
@@ -55,8 +62,7 @@ PendingFile::PendingFile(const QString &finalPath) : m_finalPath(finalPath)
             return;
         error = errno;
     }
-    throw platform::fileFailure(QStringLiteral("Impossible de créer le fichier temporaire"), m_temporaryPath,
-                                error);
+    throw saveFailure(finalPath, error);
 }
 
 PendingFile::~PendingFile()
@@ -67,6 +73,26 @@ PendingFile::~PendingFile()
     if (sameFile(m_descriptor, m_temporaryPath))
         ::unlink(platform::nativePath(m_temporaryPath).constData());
     ::close(m_descriptor);
+}
+
+void PendingFile::takePermissionsOf(const QString &path)
+{
+    struct stat info;
+    if (::stat(platform::nativePath(path).constData(), &info) == 0)
+        ::fchmod(m_descriptor, info.st_mode & 07777);
+}
+
+void PendingFile::write(const QByteArray &bytes)
+{
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t done =
+            ::write(m_descriptor, bytes.constData() + written, size_t(bytes.size() - written));
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            throw saveFailure(m_finalPath, done < 0 ? errno : ENOSPC);
+        written += done;
+    }
 }
 
 void PendingFile::replaceFinal()
@@ -95,14 +121,29 @@ QStringList PendingFile::leftoversOf(const QString &finalPath)
 void PendingFile::flush()
 {
     if (::fsync(m_descriptor) != 0)
-        throw platform::fileFailure(QStringLiteral("Impossible d'enregistrer sur le disque"), m_temporaryPath,
-                                    errno);
+        throw saveFailure(m_finalPath, errno);
+    // A network file system may report a failed write only when a descriptor closes: a duplicate
+    // is closed to hear it while ours still holds the temporary.
+    const int duplicate = ::dup(m_descriptor);
+    if (duplicate < 0 || ::close(duplicate) != 0)
+        throw saveFailure(m_finalPath, errno);
 }
 
 void PendingFile::closeNamed()
 {
     ::close(m_descriptor);
     m_descriptor = -1;
+}
+
+void writeWholeFile(const QString &path, const QByteArray &bytes)
+{
+    QString target = platform::resolveCase(path);
+    if (const QFileInfo link(target); link.isSymLink() && link.exists())
+        target = link.canonicalFilePath();
+    PendingFile file(target);
+    file.takePermissionsOf(target);
+    file.write(bytes);
+    file.replaceFinal();
 }
 
 } // namespace storage

@@ -20,9 +20,17 @@ public:
     PendingFile &operator=(const PendingFile &) = delete;
     ~PendingFile();
 
+    const QString &finalPath() const { return m_finalPath; }
     const QString &temporaryPath() const { return m_temporaryPath; }
     // Open for reading and writing until the file is named.
     int descriptor() const { return m_descriptor; }
+
+    // Gives the file the permissions of the one at path, when there is one (best effort: the
+    // temporary is ours, so only a vanished path leaves the creation's permissions).
+    void takePermissionsOf(const QString &path);
+
+    // Writes the bytes at the current offset, all of them or a failure (a full disk included).
+    void write(const QByteArray &bytes);
 
     // Flushes the contents, renames the temporary over the final path in one step (replacing the
     // file there) and flushes the folder, so the name survives a crash.
@@ -40,5 +48,11 @@ private:
     QString m_temporaryPath;
     int m_descriptor = -1;
 };
+
+// Replaces the file at path (resolved ignoring case, through a symbolic link) by one holding the
+// bytes, with the old file's permissions. Only a complete, flushed file takes the name: a failure
+// at any step (full disk, read-only folder...) leaves the old file as it was and throws
+// platform::Failure naming path.
+void writeWholeFile(const QString &path, const QByteArray &bytes);
 
 } // namespace storage

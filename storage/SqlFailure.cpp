@@ -225,7 +225,9 @@ platform::Failure sqlFailure(const QSqlDatabase &database, const QSqlError &erro
     // The handle's own error is the same one unless Qt failed before reaching SQLite.
     if (handle && sqlite3_errcode(handle) != SQLITE_OK)
         return sqlFailure(handle);
-    return platform::Failure(error.text(), error.nativeErrorCode().toInt());
+    return platform::Failure(QStringLiteral("Erreur de la base de données %1 (%2)")
+                                 .arg(quotedName(database.databaseName()), error.text()),
+                             error.nativeErrorCode().toInt());
 }
 
 platform::Failure notADatabaseFailure(const QString &file)

@@ -20,7 +20,8 @@ platform::Failure sqlFailure(sqlite3 *handle, const QString &file);
 
 // The SQLite handle of a Qt SQL connection; nullptr when it is not an open SQLite one.
 sqlite3 *sqliteHandle(const QSqlDatabase &database);
-// The last error of a Qt SQL connection described as above (Qt's text when it is not SQLite).
+// The last error of a Qt SQL connection described as above (Qt's text in brackets when it is not
+// SQLite's).
 platform::Failure sqlFailure(const QSqlDatabase &database, const QSqlError &error);
 
 platform::Failure notADatabaseFailure(const QString &file);

@@ -34,7 +34,7 @@ UseMark::UseMark(const QString &path, Kind kind)
         marks::keepOrClose(m_key, m_descriptor);
         if (heldHere || error == EAGAIN || error == EACCES)
             throw inUseFailure(path);
-        throw platform::fileFailure(QStringLiteral("Verrouillage de"), path, error);
+        throw platform::fileFailure(QStringLiteral("Impossible de verrouiller"), path, error);
     }
     marks::addMark(m_key);
 }

@@ -1,6 +1,7 @@
 #include "translation-editor/ContainsFunction.h"
 
 #include "platform/Failure.h"
+#include "storage/SqlFailure.h"
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -46,7 +47,7 @@ void installContainsFunction(const QSqlDatabase &database)
         sqlite3_create_function(*connection, ContainsFunctionName.toUtf8().constData(), 2,
                                 SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, containsCall, nullptr, nullptr);
     if (result != SQLITE_OK)
-        throw platform::Failure(QString::fromUtf8(sqlite3_errmsg(*connection)), result);
+        throw storage::sqlFailure(*connection);
 }
 
 } // namespace peluvar

@@ -1,6 +1,7 @@
 #include "ui/Program.h"
 
 #include "platform/Failure.h"
+#include "platform/FileFailure.h"
 #include "ui/Dialogs.h"
 #include "ui/Form.h"
 #include "ui/PopupFocusGuard.h"
@@ -8,7 +9,9 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <new>
 #include <optional>
+#include <system_error>
 
 namespace ui
 {
@@ -52,15 +55,28 @@ QString runtimeErrorText(int number, const QString &description)
     return QStringLiteral("Erreur d'exécution '%1' :\n\n%2").arg(number).arg(description);
 }
 
+platform::Failure reportedFailure(const std::exception &failure)
+{
+    if (const auto *known = dynamic_cast<const platform::Failure *>(&failure))
+        return *known;
+    if (const auto *system = dynamic_cast<const std::system_error *>(&failure);
+        system && (system->code().category() == std::generic_category() ||
+                   system->code().category() == std::system_category()))
+        return platform::fileFailure(QStringLiteral("Erreur du système"), QString(), system->code().value());
+    if (dynamic_cast<const std::bad_alloc *>(&failure))
+        return platform::Failure(QStringLiteral("Mémoire insuffisante"), 7);
+    return platform::Failure(
+        QStringLiteral("Erreur interne du programme (%1)").arg(QString::fromLocal8Bit(failure.what())));
+}
+
 void endWithRuntimeError(const std::exception &failure)
 {
     if (reportingFailure)
         return; // one report: a failure while the first is shown only ends the program
     reportingFailure = true;
-    const auto *known = dynamic_cast<const platform::Failure *>(&failure);
-    const QString description = known ? known->description() : QString::fromLocal8Bit(failure.what());
     try {
-        dialogs().message(runtimeErrorText(known ? known->number() : 0, description));
+        const platform::Failure reported = reportedFailure(failure);
+        dialogs().message(runtimeErrorText(reported.number(), reported.description()));
     } catch (...) {
         // The report itself failed: the program still has to end.
     }

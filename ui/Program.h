@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <QString>
 #include <exception>
 #include <functional>
@@ -20,6 +22,11 @@ int runProgram(const std::function<void()> &start);
 
 // The report of an untrapped failure: "Erreur d'exécution '<number>' :" and the description.
 QString runtimeErrorText(int number, const QString &description);
+
+// An untrapped failure as the report describes it: a platform::Failure as it stands; a system
+// error by its French cause, the system's text in brackets; lack of memory as "Mémoire
+// insuffisante" (7); anything else as an internal error of the program, its own text in brackets.
+platform::Failure reportedFailure(const std::exception &failure);
 
 // Shows the run-time error report for the failure and ends the program with exit code 1.
 void endWithRuntimeError(const std::exception &failure);

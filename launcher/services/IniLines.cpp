@@ -3,12 +3,24 @@
 #include "platform/CaseResolution.h"
 #include "platform/FileFailure.h"
 #include "platform/Files.h"
+#include "platform/LineEncoding.h"
 
-#include <QFile>
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace services
 {
+
+namespace
+{
+
+platform::Failure readFailure(const QString &path, int error)
+{
+    return platform::fileFailure(QStringLiteral("Impossible de lire"), path, error);
+}
+
+} // namespace
 
 QString trimBlanks(const QString &text)
 {
@@ -39,19 +51,54 @@ QString existingFile(const QString &folder, const QString &name)
     return found.isEmpty() ? QString() : folder + u'/' + found;
 }
 
+QList<QByteArray> splitLines(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    qsizetype begin = 0;
+    for (qsizetype at = 0; at < bytes.size(); ++at) {
+        const char byte = bytes.at(at);
+        if (byte != '\r' && byte != '\n')
+            continue;
+        lines.append(bytes.mid(begin, at - begin));
+        if (byte == '\r' && at + 1 < bytes.size() && bytes.at(at + 1) == '\n')
+            ++at;
+        begin = at + 1;
+    }
+    if (begin < bytes.size())
+        lines.append(bytes.mid(begin));
+    return lines;
+}
+
+QList<QByteArray> readLineBytes(const QString &path)
+{
+    const QByteArray native = platform::nativePath(platform::resolveCase(path));
+    const int descriptor = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        throw readFailure(path, errno);
+    QByteArray bytes;
+    char chunk[4096];
+    for (;;) {
+        const ssize_t read = ::read(descriptor, chunk, sizeof chunk);
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0) {
+            const int error = errno;
+            ::close(descriptor);
+            throw readFailure(path, error);
+        }
+        if (read == 0)
+            break;
+        bytes.append(chunk, read);
+    }
+    ::close(descriptor);
+    return splitLines(bytes);
+}
+
 QStringList readTextLines(const QString &path)
 {
-    QFile file(platform::resolveCase(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw platform::fileFailure(QStringLiteral("Lecture de"), path, file.exists() ? EACCES : ENOENT);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw platform::fileFailure(QStringLiteral("Lecture de"), path, EIO);
-    QString text = QString::fromUtf8(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QStringList lines = text.split(u'\n');
-    if (text.endsWith(u'\n'))
-        lines.removeLast();
+    QStringList lines;
+    for (const QByteArray &line : readLineBytes(path))
+        lines.append(platform::decodeLine(line));
     return lines;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -18,8 +20,14 @@ QStringList iniContent(const QStringList &lines);
 // one); "" when there is no such ordinary file.
 QString existingFile(const QString &folder, const QString &name);
 
-// The lines of a text file: CR LF, a lone LF or a lone CR ends a line. A missing file, or one that
-// cannot be read, throws platform::Failure. The path is resolved ignoring case.
+// The lines of a text's bytes, as they stand: CR LF, a lone LF or a lone CR ends a line; a break
+// at the very end starts no further line.
+QList<QByteArray> splitLines(const QByteArray &bytes);
+
+// The lines of a text file, as bytes (readLineBytes) or as text (readTextLines: each line in UTF-8
+// when it is valid UTF-8, else in Windows-1252, see platform/LineEncoding.h). A missing file, or
+// one that cannot be read, throws platform::Failure. The path is resolved ignoring case.
+QList<QByteArray> readLineBytes(const QString &path);
 QStringList readTextLines(const QString &path);
 
 } // namespace services

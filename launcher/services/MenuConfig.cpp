@@ -1,11 +1,7 @@
 #include "launcher/services/MenuConfig.h"
 
 #include "launcher/services/IniLines.h"
-#include "platform/CaseResolution.h"
-#include "platform/FileFailure.h"
-
-#include <QSaveFile>
-#include <cerrno>
+#include "storage/PendingFile.h"
 
 namespace services
 {
@@ -75,10 +71,7 @@ QByteArray menuConfigText(const MenuColours &colours)
 
 void writeMenuConfig(const QString &path, const MenuColours &colours)
 {
-    QSaveFile file(platform::resolveCase(path));
-    const QByteArray text = menuConfigText(colours);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw platform::fileFailure(QStringLiteral("Écriture de"), path, EIO);
+    storage::writeWholeFile(path, menuConfigText(colours));
 }
 
 } // namespace services

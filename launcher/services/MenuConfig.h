@@ -33,8 +33,8 @@ MenuColours applyMenuColourTexts(MenuColours colours, const MenuColourTexts &tex
 // each ended by CR LF.
 QByteArray menuConfigText(const MenuColours &colours);
 
-// Writes menuconfig.ini whole at path (resolved ignoring case) through a temporary file, so that
-// an old file stays until the new one is complete. Throws platform::Failure.
+// Writes menuconfig.ini whole at path (storage::writeWholeFile): an old file stays as it was until
+// the new one is complete and flushed. Throws platform::Failure.
 void writeMenuConfig(const QString &path, const MenuColours &colours);
 
 } // namespace services

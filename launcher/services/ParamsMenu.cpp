@@ -31,8 +31,11 @@ void Init_Params_Menu(SharedState &etat)
             writeMenuConfig(path, {etat.Coul_FondMenu, etat.Coul_FondBtn, etat.Coul_TexteBtn});
         }
     } catch (const platform::Failure &failure) {
-        ui::dialogs().message(QStringLiteral("Procedure Init_Params_Menu (%1) : ").arg(stage) +
-                              failure.description() + u' ' + path);
+        // The description of a file's failure names the file already.
+        const QString description = failure.description();
+        const bool named = !path.isEmpty() && description.contains(path, Qt::CaseInsensitive);
+        ui::dialogs().message(QStringLiteral("Procedure Init_Params_Menu (%1) : ").arg(stage) + description +
+                              (named ? QString() : u' ' + path));
     }
 }
 

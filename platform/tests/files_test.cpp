@@ -1,4 +1,5 @@
 #include "platform/Failure.h"
+#include "platform/FileFailure.h"
 #include "platform/FileReplacement.h"
 #include "platform/Files.h"
 #include "platform/Processes.h"
@@ -218,8 +219,8 @@ TEST(Files, FailuresAreDescribedInFrenchWithThePath)
          "Impossible de donner à " + missing + " le second nom " + missing + "2", 53},
         {[&] { platform::syncFile(missing); }, "Impossible d'ouvrir " + missing, 53},
         {[&] { platform::setCurrentDirectory(missing); }, "Impossible de passer au dossier " + missing, 76},
-        {[&] { platform::replaceFile(missing, missing + "2"); },
-         "Impossible de renommer " + missing + " en " + missing + "2", 53},
+        {[&] { platform::replaceFile(missing, missing + "2"); }, "Impossible de remplacer " + missing + "2",
+         53},
         {[&] { platform::syncFolder(missing); }, "Impossible d'ouvrir le dossier " + missing, 76},
         {[&] { platform::SystemProcessStarter().start(missing, {}); }, "Impossible de démarrer " + missing,
          53},
@@ -230,7 +231,9 @@ TEST(Files, FailuresAreDescribedInFrenchWithThePath)
             c.operation();
             ADD_FAILURE() << "no failure";
         } catch (const platform::Failure &failure) {
-            EXPECT_TRUE(failure.description().startsWith(c.description + ": "))
+            const QString cause =
+                c.number == platform::pathNotFound ? "dossier introuvable" : "fichier ou dossier introuvable";
+            EXPECT_TRUE(failure.description().startsWith(c.description + " : " + cause + " ("))
                 << failure.description().toStdString();
             EXPECT_EQ(failure.number(), c.number);
         }

@@ -7,7 +7,9 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <system_error>
 
 namespace
 {
@@ -38,11 +40,29 @@ TEST_F(Program, AFailedStartUpReportsOnceAndEndsWithoutAWindow)
 
 TEST_F(Program, AFailureAfterTheWindowShowedHidesIt)
 {
-    menu.onActivate = [] { throw std::runtime_error("disque plein"); };
-    scripted.expectMessage(ui::Answer::Ok, QStringLiteral("Erreur d'exécution '0' :\n\ndisque plein"));
+    menu.onActivate = [] { throw std::out_of_range("vector"); };
+    scripted.expectMessage(
+        ui::Answer::Ok, QStringLiteral("Erreur d'exécution '0' :\n\nErreur interne du programme (vector)"));
 
     EXPECT_EQ(ui::runProgram([this] { menu.show(); }), 1);
     EXPECT_FALSE(menu.isShown());
+}
+
+// What the report shows for the failures of the standard library: French first, their own text in
+// brackets.
+TEST(ReportedFailure, DescribesTheStandardLibrarysFailuresInFrench)
+{
+    const platform::Failure full = ui::reportedFailure(std::system_error(ENOSPC, std::generic_category()));
+    EXPECT_TRUE(full.description().startsWith(QStringLiteral("Erreur du système : disque plein (")))
+        << full.description().toStdString();
+    EXPECT_EQ(full.number(), 61);
+    const platform::Failure memory = ui::reportedFailure(std::bad_alloc());
+    EXPECT_EQ(memory.description(), QStringLiteral("Mémoire insuffisante"));
+    EXPECT_EQ(memory.number(), 7);
+    const platform::Failure own =
+        ui::reportedFailure(platform::Failure(QStringLiteral("Fichier introuvable"), 53));
+    EXPECT_EQ(own.description(), QStringLiteral("Fichier introuvable"));
+    EXPECT_EQ(own.number(), 53);
 }
 
 TEST_F(Program, AnUntrappedFailureInAnEventEndsTheRunningProgram)

@@ -1,9 +1,12 @@
 #include "launcher/services/ParamsMenu.h"
 #include "launcher/services/UrlVoskerand.h"
 #include "launcher/services/tests/support/ServicesFixture.h"
+#include "tests/support/fixtures/SmallFileSystem.h"
 #include "ui/testing/ScriptedDialogs.h"
 
 #include <QDir>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using services::Couleur;
@@ -54,9 +57,32 @@ TEST_F(StartupFiles, MenuConfigThatCannotBeWrittenIsReportedWithStageAndPath)
     services::Init_Params_Menu(fixture.etat);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     const QString text = dialogs.shown().front().text;
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Procedure Init_Params_Menu (1) : "))) << text.toStdString();
-    EXPECT_TRUE(text.endsWith(u' ' + menuConfig())) << text.toStdString();
+    EXPECT_EQ(text, QStringLiteral("Procedure Init_Params_Menu (1) : Impossible de remplacer %1 : c'est un "
+                                   "dossier et non un fichier (%2)")
+                        .arg(menuConfig(), QString::fromLocal8Bit(std::strerror(EISDIR))));
     EXPECT_EQ(fixture.etat.Coul_TexteBtn, Couleur(qint32(0)));
+}
+
+// On a full disk the start-up says so and goes on with the defaults; no empty file is left that
+// the next start would read instead of creating it again.
+TEST_F(StartupFiles, MenuConfigOnAFullDiskIsReportedAndNothingIsLeft)
+{
+    testing_support::SmallFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.skipReason().toStdString();
+    disk.fill();
+    const QString former = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(disk.path()));
+    dialogs.expectMessage(
+        ui::Answer::Ok,
+        QStringLiteral("Procedure Init_Params_Menu (1) : Impossible d'enregistrer %1 : disque "
+                       "plein (%2)")
+            .arg(disk.file(QStringLiteral("menuconfig.ini")), QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    services::Init_Params_Menu(fixture.etat);
+    QDir::setCurrent(former);
+
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("filler")});
+    EXPECT_EQ(fixture.etat.Coul_FondMenu, Couleur(qint32(14187366)));
 }
 
 TEST_F(StartupFiles, UpdateAddressComesFromTheFolderAboveTheDataFolder)

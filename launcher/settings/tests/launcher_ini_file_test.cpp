@@ -1,5 +1,6 @@
 #include "launcher/settings/LauncherIni.h"
 
+#include "launcher/services/IniLines.h"
 #include "platform/Failure.h"
 #include "tests/support/fixtures/TempFolder.h"
 
@@ -42,7 +43,7 @@ struct LanguageCase {
     QString result;
 };
 
-TEST(LauncherIniText, LanguageLineReplacesTheOldOnesAndDropsEveryBlank)
+TEST(LauncherIniText, LanguageLineReplacesTheOldOnesAndStandsInTheContent)
 {
     const std::vector<LanguageCase> cases = {
         {"spaced key survives as its tight form, which is then removed",
@@ -54,11 +55,64 @@ TEST(LauncherIniText, LanguageLineReplacesTheOldOnesAndDropsEveryBlank)
          QStringLiteral("A\r\n")},
         {"lower-case key is kept", QStringLiteral("langue=1\r\n"), settings::LanguageLine2,
          QStringLiteral("langue=1\r\nLANGUE=2")},
-        {"three breaks in a row become two", QStringLiteral("A\r\n\r\n\r\nB"), settings::LanguageLine1,
-         QStringLiteral("A\r\n\r\nB\r\nLANGUE=1")},
+        {"the removed line's break and the terminator: the line moves before the empty one",
+         QStringLiteral("X=1\r\nLANGUE=1\r\n"), settings::LanguageLine2,
+         QStringLiteral("X=1\r\nLANGUE=2\r\n")},
+        {"three breaks in a row become two, the line before them", QStringLiteral("A\r\n\r\n\r\nB"),
+         settings::LanguageLine1, QStringLiteral("A\r\nLANGUE=1\r\n\r\nB")},
+        {"only line breaks", QStringLiteral("\r\n\r\n\r\n"), settings::LanguageLine1,
+         QStringLiteral("LANGUE=1\r\n")},
     };
-    for (const LanguageCase &c : cases)
-        EXPECT_EQ(iniWithLanguageLine(c.text, c.line), c.result) << c.what;
+    for (const LanguageCase &c : cases) {
+        const QString result = iniWithLanguageLine(c.text, c.line);
+        EXPECT_EQ(result, c.result) << c.what;
+        if (!c.line.isEmpty()) {
+            EXPECT_TRUE(services::iniContent(result.split(QStringLiteral("\r\n"))).contains(c.line))
+                << c.what;
+        }
+    }
+}
+
+struct BytesCase {
+    const char *what;
+    QList<QByteArray> former;
+    QString text;
+    QByteArray written;
+};
+
+TEST(LauncherIniText, LinesLeftAsShownAreWrittenBackByteForByte)
+{
+    const std::vector<BytesCase> cases = {
+        {"code page file untouched",
+         {"NOM=Soci\xe9t\xe9", "LANGUE=1", ""},
+         QStringLiteral("NOM=Société\r\nLANGUE=1\r\n"),
+         "NOM=Soci\xe9t\xe9\r\nLANGUE=1\r\n\r\n"},
+        {"a typed line in the file's code page",
+         {"NOM=Soci\xe9t\xe9"},
+         QStringLiteral("NOM=Société\r\nV=Orléans"),
+         "NOM=Soci\xe9t\xe9\r\nV=Orl\xe9\x61ns\r\n"},
+        {"what the code page lacks in UTF-8",
+         {"NOM=Soci\xe9t\xe9"},
+         QStringLiteral("V=中é"),
+         "V=\xe4\xb8\xad\xc3\xa9\r\n"},
+        {"a UTF-8 file stays UTF-8",
+         {"NOM=Soci\xc3\xa9t\xc3\xa9"},
+         QStringLiteral("NOM=Société\r\nV=é"),
+         "NOM=Soci\xc3\xa9t\xc3\xa9\r\nV=\xc3\xa9\r\n"},
+        {"no file: UTF-8", {}, QStringLiteral("V=é\r\n"), "V=\xc3\xa9\r\n\r\n"},
+        {"blanks around an untouched line kept", {"  A = 1 "}, QStringLiteral("A = 1"), "  A = 1 \r\n"},
+        {"an edited line loses its old bytes", {"A=\xe9"}, QStringLiteral("A=\xe9!"), "A=\xe9!\r\n"},
+        {"a line of blanks shown empty is written empty",
+         {"A", "   ", "B"},
+         QStringLiteral("A\r\n\r\nB"),
+         "A\r\n\r\nB\r\n"},
+        {"each former line serves once, in order",
+         {"X=\xe9", "X=\xc3\xa9"},
+         QStringLiteral("X=é\r\nX=é\r\nX=é"),
+         "X=\xe9\r\nX=\xc3\xa9\r\nX=\xe9\r\n"},
+    };
+    for (const BytesCase &c : cases)
+        EXPECT_EQ(settings::iniFileBytes(c.text, c.former).toHex(' '), c.written.toHex(' ')) << c.what;
 }
 
 class LauncherIniFile : public ::testing::Test
@@ -98,6 +152,20 @@ TEST_F(LauncherIniFile, SaveReplacesTheFileFoundIgnoringCaseAndClearsTheBackup)
 
     EXPECT_EQ(files(), QStringList{QStringLiteral("TORBPROD.INI")});
     EXPECT_EQ(read(QStringLiteral("TORBPROD.INI")), "A=1\r\nLANGUE=2\r\n");
+}
+
+// A file made on the original workstations, and a UTF-8 line added since: both shown as they read,
+// and after a language change every untouched line is the same bytes.
+TEST_F(LauncherIniFile, CodePageAndUtf8LinesAreShownAndSurviveASave)
+{
+    write(QStringLiteral("torbprod.ini"), "NOM=Soci\xe9t\xe9\r\nVILLE=Orl\xc3\xa9\x61ns\r\nLANGUE=1\r\n\r\n");
+    const QString shown = settings::loadLauncherIni(data);
+    EXPECT_EQ(shown, QStringLiteral("NOM=Société\r\nVILLE=Orléans\r\nLANGUE=1\r\n"));
+
+    settings::saveLauncherIni(data, iniWithLanguageLine(shown, settings::LanguageLine2));
+
+    EXPECT_EQ(read(QStringLiteral("torbprod.ini")),
+              "NOM=Soci\xe9t\xe9\r\nVILLE=Orl\xc3\xa9\x61ns\r\nLANGUE=2\r\n\r\n");
 }
 
 TEST_F(LauncherIniFile, LanguageOnlyFileReadsBackWithItsTerminator)

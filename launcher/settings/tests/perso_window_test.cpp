@@ -1,6 +1,7 @@
 #include "launcher/settings/FPERSO.h"
 
 #include "launcher/settings/PersoColours.h"
+#include "tests/support/fixtures/SmallFileSystem.h"
 #include "tests/support/fixtures/TempFolder.h"
 #include "ui/ColourDialog.h"
 #include "ui/Label.h"
@@ -262,6 +263,64 @@ TEST_F(PersoWindow, FailedWritesAreReportedAndTheWindowStays)
     form().language(0).setValue(true);
     dialogs.expectMessage(Answer::Ok);
     click(QStringLiteral("CMD_MajLangue"));
+
+    for (const auto &box : dialogs.shown())
+        EXPECT_NE(box.text, restart);
+}
+
+// The data folder on a real small file system, full and then read-only: every write of the window
+// fails, says why and which file, leaves the old files byte for byte and nothing beside them, and
+// neither shows the restart message nor closes the window as if saved.
+TEST_F(PersoWindow, AFullOrReadOnlyDiskKeepsTheOldFilesAndSaysWhy)
+{
+    testing_support::SmallFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.skipReason().toStdString();
+    const QString soc1 = disk.file(QStringLiteral("SOC1/"));
+    QDir().mkpath(soc1);
+    const QByteArray ini = "NOM=Soci\xe9t\xe9\r\nLANGUE=1\r\n\r\n";
+    const QByteArray menuConfig = "[PERSONALISATION]\r\nFRM_BACKCOLOR=1\r\n";
+    for (const auto &[name, bytes] : {std::pair{QStringLiteral("torbprod.ini"), ini},
+                                      std::pair{QStringLiteral("menuconfig.ini"), menuConfig}}) {
+        QFile file(soc1 + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    state.Rep_Donnees = soc1;
+    form().show();
+    EXPECT_EQ(form().iniText().text(), QStringLiteral("NOM=Société\r\nLANGUE=1\r\n"));
+
+    const auto failsWith = [&](const QString &button, const QString &file, const QString &cause) {
+        SCOPED_TRACE((button + u' ' + cause).toStdString());
+        dialogs.expectMessage(Answer::Ok);
+        click(button);
+        ASSERT_FALSE(dialogs.shown().empty());
+        const QString text = dialogs.shown().back().text;
+        EXPECT_TRUE(
+            text.startsWith(QStringLiteral("Impossible d'enregistrer ") + soc1 + file + " : " + cause))
+            << text.toStdString();
+        EXPECT_TRUE(form().isLoaded());
+        EXPECT_EQ(QDir(soc1).entryList(QDir::Files | QDir::Hidden),
+                  QStringList({QStringLiteral("menuconfig.ini"), QStringLiteral("torbprod.ini")}));
+        QFile kept(soc1 + QStringLiteral("torbprod.ini"));
+        EXPECT_TRUE(kept.open(QIODevice::ReadOnly) && kept.readAll() == ini);
+        QFile keptColours(soc1 + QStringLiteral("menuconfig.ini"));
+        EXPECT_TRUE(keptColours.open(QIODevice::ReadOnly) && keptColours.readAll() == menuConfig);
+    };
+    const auto everyWriteFails = [&](const QString &cause) {
+        form().iniText().setText(QStringLiteral("NOM=Société\r\nA=2"));
+        failsWith(QStringLiteral("CMD_ModifIni"), QStringLiteral("torbprod.ini"), cause);
+        form().language(1).setValue(true);
+        failsWith(QStringLiteral("CMD_MajLangue"), QStringLiteral("torbprod.ini"), cause);
+        form().iniText().setText({});
+        failsWith(QStringLiteral("CMD_MajLangue"), QStringLiteral("torbprod.ini"), cause);
+        failsWith(QStringLiteral("CMD_Enreg"), QStringLiteral("menuconfig.ini"), cause);
+    };
+
+    disk.fill();
+    everyWriteFails(QStringLiteral("disque plein"));
+    disk.makeReadOnly();
+    everyWriteFails(QStringLiteral("système de fichiers en lecture seule"));
 
     for (const auto &box : dialogs.shown())
         EXPECT_NE(box.text, restart);
