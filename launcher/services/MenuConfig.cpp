@@ -3,6 +3,7 @@
 #include "launcher/services/IniLines.h"
 #include "platform/CaseResolution.h"
 #include "platform/FileFailure.h"
+#include "platform/TextCase.h"
 
 #include <QSaveFile>
 #include <cerrno>
@@ -48,7 +49,7 @@ MenuColourTexts menuColoursFromLines(const QStringList &lines)
 {
     MenuColourTexts texts;
     for (const QString &content : iniContent(lines)) {
-        const QString line = content.toUpper();
+        const QString line = platform::upperCase(content);
         keepFound(texts.frmBackColor, valueOf(line, FrmBackColor));
         keepFound(texts.btnBackColor, valueOf(line, BtnBackColor));
         keepFound(texts.btnForeColor, valueOf(line, BtnForeColor));

@@ -1,14 +1,16 @@
 #include "launcher/settings/MemoPathHistory.h"
 
+#include "platform/TextCase.h"
+
 namespace settings
 {
 
 bool rememberServerFolder(storage::Database &bdloc, const QString &folder)
 {
     storage::TableCursor history = bdloc.openTable(QStringLiteral("TMP_MEMOPATH"));
-    const QString wanted = folder.toUpper();
+    const QString wanted = platform::upperCase(folder);
     for (; !history.atEnd(); history.moveNext())
-        if (history.value(QStringLiteral("TMP_PATHBASES")).toString().toUpper() == wanted)
+        if (platform::upperCase(history.value(QStringLiteral("TMP_PATHBASES")).toString()) == wanted)
             return false;
     history.addNew();
     history.setValue(QStringLiteral("TMP_PATHBASES"), folder);
