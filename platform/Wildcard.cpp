@@ -6,6 +6,19 @@ namespace platform
 namespace
 {
 
+// The UTF-16 length of the character at at: a character outside the 16-bit range is one.
+qsizetype characterSize(const QString &text, qsizetype at)
+{
+    return text.at(at).isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate() ? 2 : 1;
+}
+
+char32_t foldedCharacter(const QString &text, qsizetype at)
+{
+    const char32_t point = characterSize(text, at) == 2 ? QChar::surrogateToUcs4(text.at(at), text.at(at + 1))
+                                                        : char32_t(text.at(at).unicode());
+    return QChar::toCaseFolded(point);
+}
+
 bool matchesFrom(const QString &pattern, qsizetype p, const QString &name, qsizetype n)
 {
     // Backtracking on the last "*" only: linear enough for file names.
@@ -16,12 +29,13 @@ bool matchesFrom(const QString &pattern, qsizetype p, const QString &name, qsize
             starPattern = p++;
             starName = n;
         } else if (p < pattern.size() && (pattern.at(p) == QLatin1Char('?') ||
-                                          pattern.at(p).toCaseFolded() == name.at(n).toCaseFolded())) {
-            ++p;
-            ++n;
+                                          foldedCharacter(pattern, p) == foldedCharacter(name, n))) {
+            p += pattern.at(p) == QLatin1Char('?') ? 1 : characterSize(pattern, p);
+            n += characterSize(name, n);
         } else if (starPattern >= 0) {
             p = starPattern + 1;
-            n = ++starName;
+            starName += characterSize(name, starName);
+            n = starName;
         } else {
             return false;
         }

@@ -1,6 +1,7 @@
 #include "template-manager/FModarin.h"
 
 #include "platform/PathRules.h"
+#include "platform/TextCase.h"
 #include "template-manager/TemplateList.h"
 #include "ui/Dialogs.h"
 #include "ui/Program.h"
@@ -138,7 +139,7 @@ void FModarin::Form_Activate()
 
 void FModarin::Remplir_ListeDot(qint16 index)
 {
-    const QString module = moduleChoice().text().toUpper();
+    const QString module = platform::upperCase(moduleChoice().text());
     ui::ListBox &list = templateList();
     list.clear();
     const QStringList names =

@@ -1,5 +1,7 @@
 #include "template-manager/TemplateFamilies.h"
 
+#include "platform/TextCase.h"
+
 namespace modarin
 {
 
@@ -60,7 +62,7 @@ const QString kDefaultDescription = QStringLiteral("Devis (TORBPRIX) ou Autres")
 
 bool startsWithCode(const QString &name, const QString &code)
 {
-    return name.left(code.size()).toUpper() == code.toUpper();
+    return platform::upperCase(name.left(code.size())) == platform::upperCase(code);
 }
 
 } // namespace
@@ -86,7 +88,7 @@ bool belongsToModule(const FamilyTable &table, const QString &name, const QStrin
 
 QString templateDescription(const QString &name)
 {
-    const QString upper = name.toUpper();
+    const QString upper = platform::upperCase(name);
     for (const Description &description : kDescriptions) {
         if (upper.startsWith(QString::fromUtf8(description.prefix)))
             return QString::fromUtf8(description.text);

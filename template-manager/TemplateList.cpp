@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 #include "platform/PathRules.h"
+#include "platform/TextCase.h"
 
 namespace modarin
 {
@@ -18,7 +19,7 @@ QStringList listedTemplates(const QString &CheminDot, const FamilyTable &table,
         return {};
     QStringList names;
     for (const QString &file : platform::listFiles(folder, platform::lastComponent(pattern, syntax))) {
-        const QString name = file.toUpper();
+        const QString name = platform::upperCase(file);
         if (!module || belongsToModule(table, name, *module))
             names.append(name);
     }

@@ -1,5 +1,6 @@
 #include "translation-editor/ListQueries.h"
 
+#include "platform/TextCharacters.h"
 #include "storage/TextCollation.h"
 #include "translation-editor/ContainsFunction.h"
 
@@ -31,8 +32,8 @@ ListQuery initialList()
 ListQuery selectionList(const QString &answer)
 {
     const QString prefix = bindable(withoutOuterBlanks(answer));
-    // substr counts code points, so the length is counted the same way.
-    const auto length = static_cast<qlonglong>(prefix.toUcs4().size());
+    // substr counts characters, so the length is counted the same way.
+    const auto length = static_cast<qlonglong>(platform::characterCount(prefix));
     // Accented capitals too: a collation of our own, as no index serves a prefix of the text.
     return {QStringLiteral("SELECT * FROM TTRAD WHERE substr(T_VALEUR, 1, ?) = ? COLLATE %1")
                     .arg(storage::CaseFoldCollation) +

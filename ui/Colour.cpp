@@ -1,6 +1,7 @@
 #include "ui/Colour.h"
 
 #include "platform/Failure.h"
+#include "platform/NumberText.h"
 
 #include <QApplication>
 #include <array>
@@ -94,26 +95,7 @@ ColourNumber fromQColor(const QColor &colour)
 
 ColourNumber colourFromText(const QString &text)
 {
-    const QString trimmed = text.trimmed();
-    const platform::Failure mismatch(QStringLiteral("Incompatibilité de type"), 13);
-    bool ok = false;
-    if (trimmed.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)) {
-        QString digits = trimmed.mid(2);
-        if (digits.endsWith(QLatin1Char('&')))
-            digits.chop(1);
-        if (digits.isEmpty() || digits.size() > 8)
-            throw mismatch;
-        const std::uint32_t value = digits.toUInt(&ok, 16);
-        if (!ok)
-            throw mismatch;
-        return static_cast<ColourNumber>(value);
-    }
-    const qlonglong value = trimmed.toLongLong(&ok);
-    if (!ok)
-        throw mismatch;
-    if (value < INT32_MIN || value > INT32_MAX)
-        throw platform::Failure(QStringLiteral("Dépassement de capacité"), 6);
-    return static_cast<ColourNumber>(value);
+    return platform::int32FromText(text);
 }
 
 } // namespace ui

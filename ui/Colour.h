@@ -38,8 +38,8 @@ inline constexpr ColourNumber rgb(int red, int green, int blue)
     return red | (green << 8) | (blue << 16);
 }
 
-// A colour given as text, the way a colour property accepts one: a decimal or "&H" hexadecimal
-// number, blanks around allowed. Any other text throws platform::Failure (13, type mismatch).
+// A colour given as text, the way a colour property accepts one: the number it holds
+// (platform::int32FromText), or platform::Failure 13 (type mismatch) or 6 (overflow).
 ColourNumber colourFromText(const QString &text);
 
 } // namespace ui

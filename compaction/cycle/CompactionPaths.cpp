@@ -1,5 +1,7 @@
 #include "compaction/cycle/CompactionPaths.h"
 
+#include "platform/TextCase.h"
+
 namespace compaction
 {
 
@@ -8,7 +10,7 @@ namespace
 
 QString upperCasedReplacing(const QString &source, const QString &replacement)
 {
-    return source.toUpper().replace(QStringLiteral(".MDB"), replacement, Qt::CaseSensitive);
+    return platform::upperCase(source).replace(QStringLiteral(".MDB"), replacement, Qt::CaseSensitive);
 }
 
 } // namespace
@@ -23,7 +25,7 @@ QString normaliseFolder(const QString &folder, const platform::PathSyntax &synta
 
 QString sourcePath(const QString &normalisedFolder, const QString &fileName)
 {
-    return normalisedFolder + fileName.toUpper();
+    return normalisedFolder + platform::upperCase(fileName);
 }
 
 QString workCopyPath(const QString &source)

@@ -4,6 +4,7 @@
 #include "compaction/cycle/ModuleDatabases.h"
 #include "platform/Failure.h"
 #include "platform/Files.h"
+#include "platform/TextCase.h"
 
 namespace compaction
 {
@@ -30,9 +31,9 @@ FoundDatabases findDatabases(const QString &normalisedFolder, Selection selectio
     for (const QString &file : files) {
         // Names spelt alike but for case, next to each other in the listing, name one source.
         if ((selection == Selection::ModuleDatabases && !isModuleDatabase(file)) ||
-            (!found.names.isEmpty() && found.names.last() == file.toUpper()))
+            (!found.names.isEmpty() && found.names.last() == platform::upperCase(file)))
             continue;
-        found.names.append(file.toUpper());
+        found.names.append(platform::upperCase(file));
         found.sources.append(sourcePath(normalisedFolder, file));
     }
     return found;

@@ -1,5 +1,7 @@
 #include "compaction/cycle/ModuleDatabases.h"
 
+#include "platform/TextCase.h"
+
 namespace compaction
 {
 
@@ -14,7 +16,7 @@ const QStringList &moduleDatabaseNames()
 
 bool isModuleDatabase(const QString &fileName)
 {
-    return moduleDatabaseNames().contains(fileName.toUpper());
+    return moduleDatabaseNames().contains(platform::upperCase(fileName));
 }
 
 } // namespace compaction

@@ -179,6 +179,8 @@ TEST_F(PressoliteWindowTest, FailureIsBoxedThenTheRunStops)
 TEST_F(PressoliteWindowTest, TickedBoxCompactsEveryDatabaseShowingProgress)
 {
     makeDatabase(bases() + "BDTRAD.MDB", "trad");
+    // "ß" has no one capital letter: it stays, so the upper-cased name still names the file.
+    makeDatabase(bases() + "Straße.mdb", "rue");
     makeDatabase(bases() + "torbstoc.mdb", "stock");
     dialogs.expectMessage(Answer::Ok, kWarning);
     dialogs.expectMessage(Answer::Ok, kQuestion);
@@ -191,10 +193,13 @@ TEST_F(PressoliteWindowTest, TickedBoxCompactsEveryDatabaseShowingProgress)
 
     EXPECT_EQ(progress, "Traitement: \r\n" + bases() + "BDTRAD.MDB en cours...");
     EXPECT_EQ(QDir(bases()).entryList(QDir::Files),
-              QStringList({"BDTRAD.BAKMDB", "BDTRAD.MDB", "TORBSTOC.BAKMDB", "torbstoc.mdb"}));
+              QStringList({"BDTRAD.BAKMDB", "BDTRAD.MDB", "STRAßE.BAKMDB", "Straße.mdb", "TORBSTOC.BAKMDB",
+                           "torbstoc.mdb"}));
+    EXPECT_EQ(readMarker(bases() + "Straße.mdb"), "rue");
     EXPECT_EQ(readMarker(bases() + "torbstoc.mdb"), "stock");
-    EXPECT_EQ(window.statusBox().text(),
-              bases() + "torbstoc.mdb compactée\r\n" + bases() + "BDTRAD.MDB compactée\r\n");
+    EXPECT_EQ(window.statusBox().text(), bases() + "torbstoc.mdb compactée\r\n" + bases() +
+                                             "Straße.mdb compactée\r\n" + bases() +
+                                             "BDTRAD.MDB compactée\r\n");
     EXPECT_EQ(window.messageLabel().text(), kCompleted);
 }
 

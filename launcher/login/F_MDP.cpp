@@ -5,6 +5,7 @@
 #include "launcher/login/Mdp.h"
 #include "launcher/login/MenuRights.h"
 #include "platform/Failure.h"
+#include "platform/TextCase.h"
 #include "ui/Dialogs.h"
 
 namespace login
@@ -51,7 +52,7 @@ void F_MDP::CTX_MDP_PROFIL_KeyPress(int &keyAscii)
         return;
     }
     keyAscii = 0;
-    profil.setText(majuscules(profil.text()));
+    profil.setText(platform::upperCase(profil.text()));
     if (Existe_Profil()) {
         m_form.motDePasse().setFocus();
         return;
@@ -70,7 +71,7 @@ bool F_MDP::Existe_Profil()
         throw platform::Failure(QStringLiteral("Aucune base ouverte pour le module %1")
                                     .arg(numeroModule(m_etat.Num_Module, m_etat.Tab_Module)),
                                 91);
-    return existeProfil(*DB_MDP, majuscules(profil));
+    return existeProfil(*DB_MDP, platform::upperCase(profil));
 }
 
 void F_MDP::CTX_MDP_PSWD_GotFocus()
@@ -96,7 +97,7 @@ void F_MDP::CTX_MDP_PSWD_KeyUp(int &keyCode, int /*shift*/)
         motDePasse.setFocus();
         return;
     }
-    motDePasse.setText(majuscules(motDePasse.text()));
+    motDePasse.setText(platform::upperCase(motDePasse.text()));
     const qint32 code = Code_MDP(motDePasse.text());
     if (code == -1) {
         ui::dialogs().message(

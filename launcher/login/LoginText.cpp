@@ -5,14 +5,6 @@
 namespace login
 {
 
-QString majuscules(const QString &texte)
-{
-    QString resultat = texte;
-    for (QChar &caractere : resultat)
-        caractere = caractere.toUpper();
-    return resultat;
-}
-
 bool videOuBlancs(const QString &texte)
 {
     return std::all_of(texte.begin(), texte.end(), [](QChar caractere) { return caractere == u' '; });

@@ -1,5 +1,6 @@
 #include "launcher/login/MenuRights.h"
 
+#include "platform/TextCase.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/Line.h"
@@ -53,7 +54,7 @@ bool estEntreeMenu(const QString &nomControle, const QString &nomMenu)
 
 bool estBoutonAssocie(const QString &nomControle, const QString &nomMenu)
 {
-    return nomControle.toUpper() == QStringLiteral("CMD") + nomMenu.mid(1).toUpper();
+    return platform::upperCase(nomControle) == QStringLiteral("CMD") + platform::upperCase(nomMenu.mid(1));
 }
 
 int positionFormeCible(qint16 numModule, int nombreFormes)

@@ -2,6 +2,7 @@
 
 #include "launcher/services/IniLines.h"
 #include "platform/Failure.h"
+#include "platform/TextCase.h"
 
 #include <algorithm>
 #include <limits>
@@ -17,8 +18,8 @@ const QString keySpaced = QStringLiteral("LANGUE =");
 
 bool qualifies(const QString &line)
 {
-    return line.left(keyTight.size()).toUpper() == keyTight ||
-           line.left(keySpaced.size()).toUpper() == keySpaced;
+    return platform::upperCase(line.left(keyTight.size())) == keyTight ||
+           platform::upperCase(line.left(keySpaced.size())) == keySpaced;
 }
 
 // An optional sign, then at least one digit; nothing else.

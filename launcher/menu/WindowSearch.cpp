@@ -1,6 +1,7 @@
 #include "launcher/menu/WindowSearch.h"
 
 #include "platform/Failure.h"
+#include "platform/TextCase.h"
 
 namespace menu
 {
@@ -19,7 +20,8 @@ platform::WindowHandle Cherche_Fenetre(platform::WindowList &windows, const QStr
     try {
         for (const platform::TopLevelWindow &window : windows.topLevelWindows()) {
             const QString title = window.title.left(searchTitleLength);
-            if (!title.isEmpty() && window.visible && title.toUpper().contains(word.toUpper()))
+            if (!title.isEmpty() && window.visible &&
+                platform::upperCase(title).contains(platform::upperCase(word)))
                 return window.handle;
         }
     } catch (const platform::Failure &) {

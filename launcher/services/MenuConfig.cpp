@@ -2,6 +2,7 @@
 
 #include "launcher/services/IniLines.h"
 #include "storage/PendingFile.h"
+#include "platform/TextCase.h"
 
 namespace services
 {
@@ -44,7 +45,7 @@ MenuColourTexts menuColoursFromLines(const QStringList &lines)
 {
     MenuColourTexts texts;
     for (const QString &content : iniContent(lines)) {
-        const QString line = content.toUpper();
+        const QString line = platform::upperCase(content);
         keepFound(texts.frmBackColor, valueOf(line, FrmBackColor));
         keepFound(texts.btnBackColor, valueOf(line, BtnBackColor));
         keepFound(texts.btnForeColor, valueOf(line, BtnForeColor));

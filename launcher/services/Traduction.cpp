@@ -5,6 +5,8 @@
 #include "launcher/services/TranslationCopy.h"
 #include "platform/CharsetIconv.h"
 #include "platform/Files.h"
+#include "platform/TextCase.h"
+#include "platform/TextCharacters.h"
 #include "storage/SeekIgnoringCase.h"
 #include "ui/Dialogs.h"
 
@@ -96,16 +98,16 @@ std::optional<QString> Traduction::lookUp(const QString &texte)
     const qsizetype lead = leadingBlanks(texte);
     const qsizetype trail = trailingBlanks(texte);
     const QString trimmed = trimBlanks(texte);
-    const QString key = trimmed.left(TranslationKeyLength);
+    const QString key = platform::firstCharacters(trimmed, TranslationKeyLength);
     if (!m_etat.RS_TRAD || !m_etat.DB_LOC)
         throw platform::Failure(QStringLiteral("Variable objet ou variable de bloc With non définie"), 91);
     storage::TableCursor &cursor = *m_etat.RS_TRAD;
     // The rows that can hold the text share its key ignoring case. NTX_ABREGE keeps SQLite's NOCASE
     // order, which sets the spellings of an accented capital apart: the rows spelled as the text
     // come first, then the other spellings in index order.
-    const QString wanted = trimmed.toUpper();
+    const QString wanted = platform::upperCase(trimmed);
     const bool found = storage::seekIgnoringCase(cursor, key, [&](const storage::TableCursor &row) {
-        return row.value(QStringLiteral("T_VALEUR")).toString().toUpper() == wanted;
+        return platform::upperCase(row.value(QStringLiteral("T_VALEUR")).toString()) == wanted;
     });
     m_etat.DB_LOC->freeLocksWhenIdle();
     if (!found)

@@ -16,8 +16,9 @@ const QString TranslationSchema = QStringLiteral("BDTRAD");
 void copyRows(storage::Database &bdloc, const QString &path, qint16 language, bool recordsSource)
 {
     // The column is named after the language number, which is no user text; the path is bound by
-    // the attach. Left(T_VALEUR, 20) of the key is substr(T_VALEUR, 1, 20). The column goes with its
-    // table, so that a language the table lacks is told with the file and the table.
+    // the attach. Left(T_VALEUR, 20) of the key is substr(T_VALEUR, 1, 20), which counts characters
+    // as TRAD's key does (platform::firstCharacters). The column goes with its table, so that a
+    // language the table lacks is told with the file and the table.
     const QString column = TranslationSchema + QStringLiteral(".TTRAD.T_TRAD") + QString::number(language);
     bdloc.attach(path, TranslationSchema, storage::Access::ReadOnly);
     try {

@@ -10,7 +10,8 @@ class Database;
 namespace services
 {
 
-// TMP_TRAD's key: the first characters of the French text.
+// TMP_TRAD's key: the first characters of the French text, counted as platform::firstCharacters
+// counts them, which is how SQLite's substr counts when the copy takes them.
 inline constexpr qsizetype TranslationKeyLength = 20;
 
 // Makes TMP_TRAD of bdloc hold exactly the rows of TTRAD in the translation database at path whose

@@ -3,6 +3,7 @@
 #include "launcher/services/ExtraitChemin.h"
 #include "launcher/services/IniLines.h"
 #include "platform/Files.h"
+#include "platform/TextCase.h"
 #include "ui/Dialogs.h"
 
 namespace services
@@ -14,7 +15,7 @@ QString voskerandFromIniLines(const QStringList &lines)
     QString address;
     for (QString line : iniContent(lines)) {
         line.remove(u' ');
-        if (line.left(key.size()).toUpper() != key)
+        if (platform::upperCase(line.left(key.size())) != key)
             continue;
         const qsizetype equals = line.indexOf(u'=');
         if (equals + 1 < line.size())

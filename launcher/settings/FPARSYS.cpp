@@ -6,6 +6,7 @@
 #include "launcher/settings/ServerFolder.h"
 #include "platform/Failure.h"
 #include "platform/Files.h"
+#include "platform/TextCase.h"
 #include "storage/FolderTable.h"
 #include "ui/Dialogs.h"
 
@@ -252,7 +253,7 @@ void FPARSYS::Dir_APPLI_Change()
 void FPARSYS::LSF_APPLI_Click()
 {
     const QString wanted = currentField(databaseNameField).toString();
-    if (m_form.LSF_APPLI().fileName().toUpper() == wanted.toUpper())
+    if (platform::upperCase(m_form.LSF_APPLI().fileName()) == platform::upperCase(wanted))
         setFolderOfRow(m_form.Dir_APPLI().path() + QLatin1Char('/'));
     else
         ui::dialogs().message(QStringLiteral("Vous n'avez pas sélectionné une base ") + wanted +
@@ -342,7 +343,7 @@ void FPARSYS::CmdUpdate_Click()
     // not written again.
     reported([this] {
         if (DBD_PATH && DBD_PATH->isChanged(DBD_PATH->currentRow(), DBD_PATH->fieldIndex(pathField)))
-            setFolderOfRow(m_form.FPATH_PATH().text().toUpper());
+            setFolderOfRow(platform::upperCase(m_form.FPATH_PATH().text()));
     });
     reported([this] {
         if (!DBD_PATH)

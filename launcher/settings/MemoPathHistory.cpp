@@ -1,5 +1,7 @@
 #include "launcher/settings/MemoPathHistory.h"
 
+#include "platform/TextCase.h"
+
 namespace settings
 {
 
@@ -7,9 +9,9 @@ bool rememberServerFolder(storage::Database &database, const QString &schema, co
 {
     const QString table = QStringLiteral("\"%1\".TMP_MEMOPATH").arg(schema);
     storage::QueryCursor history = database.openQuery(QStringLiteral("SELECT TMP_PATHBASES FROM ") + table);
-    const QString wanted = folder.toUpper();
+    const QString wanted = platform::upperCase(folder);
     for (; !history.atEnd(); history.moveNext())
-        if (history.value(0).toString().toUpper() == wanted)
+        if (platform::upperCase(history.value(0).toString()) == wanted)
             return false;
     database.execute(QStringLiteral("INSERT INTO %1 (TMP_PATHBASES) VALUES (?)").arg(table), {folder});
     return true;

@@ -2,6 +2,7 @@
 
 #include "launcher/settings/PersoForm.h"
 #include "platform/Failure.h"
+#include "platform/TextCase.h"
 
 namespace settings
 {
@@ -46,7 +47,7 @@ void paintMenu(ui::Form &menu, const PersoColours &colours)
             continue;
         control->setBackColour(colours.buttonBack);
         // The tools button keeps its text colour while it shows its French caption.
-        if (control->text().toUpper() != QStringLiteral("OUTILS"))
+        if (platform::upperCase(control->text()) != QStringLiteral("OUTILS"))
             control->setForeColour(colours.buttonText);
     }
 }

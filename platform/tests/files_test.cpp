@@ -57,6 +57,9 @@ TEST(Wildcard, MatchesIgnoringCase)
         {"a*b*c", "aXbYbZc", true},
         {"a*b*c", "aXbYc.d", false},
         {"été.*", "ÉTÉ.DOT", true},
+        {"\U00010400.MDB", "\U00010428.mdb", true}, // letters outside the 16-bit range
+        {"?.mdb", "\U00010428.mdb", true},
+        {"*\U00010400", "x\U00010428\U00010428", true},
         {"", "a", false},
     };
     for (const Case &c : cases) {

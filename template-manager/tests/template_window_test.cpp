@@ -150,6 +150,48 @@ public:
     bool isRunning(qint64) const override { return false; }
 };
 
+// Records the programs started instead of starting them.
+class RecordingStarter : public platform::ProcessStarter
+{
+public:
+    qint64 start(const QString &program, const QStringList &arguments) override
+    {
+        started.append(program + ' ' + arguments.join(' '));
+        return 4242;
+    }
+    bool isRunning(qint64) const override { return false; }
+
+    QStringList started;
+};
+
+// "ß" has no one capital letter: the listed name keeps it and still names the file.
+TEST_F(TemplateWindowTest, ATemplateNamedWithSharpSIsListedAndOpened)
+{
+    const QString document = templateFolder() + "Lettre Straße.dot";
+    QFile(document).open(QIODevice::WriteOnly);
+    const QString soffice = m_installation.path("office/soffice");
+    QDir().mkpath(m_installation.path("office"));
+    QFile script(soffice);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    RecordingStarter starter;
+    platform::LibreOffice office(starter, m_installation.path("office"));
+    FModarin window(m_installation.programs(), office);
+    window.show();
+    window.setCheminDot(templateFolder());
+    window.Remplir_ListeDot(0);
+    window.templateList().setText("LETTRE STRAßE.DOT");
+    EXPECT_EQ(window.templateList().text(), "LETTRE STRAßE.DOT");
+
+    window.openButton().click();
+    EXPECT_EQ(starter.started, QStringList({soffice + " -o " + document}));
+    EXPECT_TRUE(m_dialogs.shown().empty());
+    EXPECT_TRUE(window.isLoaded());
+    window.discard();
+}
+
 TEST_F(TemplateWindowTest, WithoutLibreOfficeTheOpeningEndsTheProgramWithARuntimeError)
 {
     NoStarter starter;

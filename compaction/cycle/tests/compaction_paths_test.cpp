@@ -45,6 +45,7 @@ TEST(CompactionPaths, WorkCopyAndBackupReplaceEveryMdbOfTheUpperCasedPath)
          "/SRV/TORBMDB/TORBCOM.BAKMDB"},
         {"/srv/", "a.mdb.mdb", "/srv/A.MDB.MDB", "/SRV/A_NEW.MDB_NEW.MDB", "/SRV/A.BAKMDB.BAKMDB"},
         {"/srv/", "dépôt.mdb", "/srv/DÉPÔT.MDB", "/SRV/DÉPÔT_NEW.MDB", "/SRV/DÉPÔT.BAKMDB"},
+        {"/straße/", "ﬁl.mdb", "/straße/ﬁL.MDB", "/STRAßE/ﬁL_NEW.MDB", "/STRAßE/ﬁL.BAKMDB"},
     };
     for (const Case &c : cases) {
         const QString source = sourcePath(c.folder, c.found);

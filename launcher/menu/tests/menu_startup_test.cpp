@@ -121,6 +121,19 @@ TEST_F(MenuStartUp, ColoursFromMenuConfigAfterTheDesignDefaults)
     }
 }
 
+TEST_F(MenuStartUp, ColourTextsAreReadAsTheOriginalNumberConversionReadThem)
+{
+    writeFile(
+        installation.data() + QStringLiteral("/menuconfig.ini"),
+        "[PERSONALISATION]\r\nFRM_BACKCOLOR=255.0\r\nBTN_BACKCOLOR=1E3\r\nBTN_FORECOLOR= &h8000000F\r\n\r\n");
+    ASSERT_EQ(start(), std::nullopt);
+    EXPECT_EQ(form().backColour(), 255);
+    for (const ui::ThreeDButton *button : form().threeDButtons()) {
+        EXPECT_EQ(button->backColour(), 1000);
+        EXPECT_EQ(button->foreColour(), ui::ButtonFace);
+    }
+}
+
 TEST_F(MenuStartUp, OptionalToolsFollowTheirProgramFiles)
 {
     ASSERT_EQ(start(), std::nullopt);
@@ -199,6 +212,9 @@ TEST_F(MenuStartUp, FatalFailuresEndWithTheReportAndNoWindow)
          [&] { writeFile(data + "/torbprod.ini", ""); }},
         {"colour not a number",
          [&] { writeFile(data + "/menuconfig.ini", "[PERSONALISATION]\r\nFRM_BACKCOLOR=bleu\r\n\r\n"); },
+         [&] { QFile::remove(data + "/menuconfig.ini"); }},
+        {"colour out of 32 bits",
+         [&] { writeFile(data + "/menuconfig.ini", "[PERSONALISATION]\r\nFRM_BACKCOLOR=1E10\r\n\r\n"); },
          [&] { QFile::remove(data + "/menuconfig.ini"); }},
         {"button colour not a number",
          [&] { writeFile(data + "/menuconfig.ini", "[PERSONALISATION]\r\nBTN_BACKCOLOR=vert\r\n\r\n"); },

@@ -152,6 +152,27 @@ TEST_P(TranslationLoading, TheLookupFindsTheCopiedRowsIgnoringCase)
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
+// The key holds 20 characters whichever way they are stored: an emoji is one, as in the copy.
+TEST_P(TranslationLoading, ACharacterOutsideThe16BitRangeCountsOnceInTheKey)
+{
+    const QString alphabet = QStringLiteral("😀ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    fixture.createBdtrad({{alphabet, QStringLiteral("Smiley alphabet"), {}},
+                          {QStringLiteral("😀ABCDEFGHIJKLMNOPQRS"), QStringLiteral("Smiley key"), {}},
+                          {QStringLiteral("😀court"), QStringLiteral("Smiley short"), {}}});
+    fixture.createBdloc();
+    fixture.etat.Num_Langue = 1;
+    traduction.Init_Traduction();
+
+    EXPECT_TRUE(fixture.tmpTradRows().contains(QStringLiteral("😀ABCDEFGHIJKLMNOPQRS|") + alphabet +
+                                               QStringLiteral("|Smiley alphabet")));
+    EXPECT_EQ(traduction.TRAD(alphabet), QStringLiteral("Smiley alphabet"));
+    EXPECT_EQ(traduction.TRAD(QStringLiteral(" 😀abcdefghijklmnopqrstuvwxyz")),
+              QStringLiteral(" Smiley alphabet"));
+    EXPECT_EQ(traduction.TRAD(QStringLiteral("😀ABCDEFGHIJKLMNOPQRS")), QStringLiteral("Smiley key"));
+    EXPECT_EQ(traduction.TRAD(QStringLiteral("😀court")), QStringLiteral("Smiley short"));
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Tables, TranslationLoading, testing::Values(false, true),
                          [](const auto &param) { return param.param ? "Bare" : "Schema"; });
 

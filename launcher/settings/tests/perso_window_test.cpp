@@ -326,6 +326,15 @@ TEST_F(PersoWindow, AFullOrReadOnlyDiskKeepsTheOldFilesAndSaysWhy)
         EXPECT_NE(box.text, restart);
 }
 
+TEST_F(PersoWindow, CurrentColourTextsAreReadAsNumbers)
+{
+    state.Coul_FondMenu = QStringLiteral(" 255.0 ");
+    state.Coul_FondBtn = QStringLiteral("1E3");
+    state.Coul_TexteBtn = QStringLiteral("&HFF00");
+    form().show();
+    EXPECT_TRUE((shown() == settings::PersoColours{255, 1000, 65280}));
+}
+
 TEST_F(PersoWindow, ACurrentColourThatIsNoColourIsReportedAndTheTextStillLoads)
 {
     state.Coul_FondMenu = QStringLiteral("bleu");
