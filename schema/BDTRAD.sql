@@ -1,7 +1,7 @@
 -- BDTRAD.MDB, in the folder of the first TPATH row: the suite's translation table.
 -- Create with: sqlite3 BDTRAD.MDB < BDTRAD.sql
--- Texts sort ignoring the case of ASCII letters (SQLite's own NOCASE, on every connection); rows
--- may be written by any SQLite program.
+-- Texts compare ignoring the case of ASCII letters (SQLite's own NOCASE, on every connection); rows
+-- may be written by any SQLite program. The editor lists them in French order, which no index holds.
 CREATE TABLE TTRAD (
     -- A row identity for the editor's grid; the French text is the key of the row.
     TTRAD_ID INTEGER PRIMARY KEY,
@@ -11,5 +11,3 @@ CREATE TABLE TTRAD (
     T_COMMENTAIRE TEXT
 );
 CREATE INDEX "TTRAD.NTX_VALEUR" ON TTRAD (T_VALEUR COLLATE NOCASE);
--- The editor's first order: by the language 1 column, then the French text.
-CREATE INDEX "TTRAD.NTX_TRAD1" ON TTRAD (T_TRAD1 COLLATE NOCASE, T_VALEUR COLLATE NOCASE);

@@ -3,6 +3,7 @@
 #include "storage/BusyWait.h"
 #include "storage/DatabaseFile.h"
 #include "storage/ErrorNumbers.h"
+#include "storage/FrenchOrder.h"
 #include "storage/SqliteValues.h"
 #include "storage/TextCollation.h"
 
@@ -107,6 +108,7 @@ Connection::Connection(const QString &resolvedPath, bool readOnly)
         });
     try {
         installCaseFoldCollation(m_handle);
+        installFrenchSortKey(m_handle);
         sqlite3_busy_handler(m_handle, waitForLock, nullptr);
         // Room for the indexes of the suite's larger tables, so seeks seldom read the disk.
         sqlite3_exec(m_handle, "PRAGMA cache_size = -32768", nullptr, nullptr, nullptr);

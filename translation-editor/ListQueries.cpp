@@ -1,6 +1,7 @@
 #include "translation-editor/ListQueries.h"
 
 #include "platform/TextCharacters.h"
+#include "storage/FrenchOrder.h"
 #include "storage/TextCollation.h"
 #include "translation-editor/ContainsFunction.h"
 
@@ -10,11 +11,16 @@ namespace peluvar
 namespace
 {
 
-// Ties are broken by the rowid (an integer key of the table is the rowid) so that a list always
-// comes in one order; a table with only its four text fields has no other key. SQLite's NOCASE,
-// which the indexes of TTRAD have, lets the window show its first rows without sorting the table.
-const QString InitialOrder =
-    QStringLiteral(" ORDER BY T_TRAD1 COLLATE NOCASE, T_VALEUR COLLATE NOCASE, rowid");
+// Texts in French order (accented capitals among their letters), which no index of a file can
+// hold: SQLite sorts the keys of the rows. Ties are broken by the rowid (an integer key of the
+// table is the rowid) so that a list always comes in one order; a table with only its four text
+// fields has no other key.
+QString initialOrder()
+{
+    return QStringLiteral(" ORDER BY %1, %2, rowid")
+        .arg(storage::inFrenchOrder(QStringLiteral("T_TRAD1")),
+             storage::inFrenchOrder(QStringLiteral("T_VALEUR")));
+}
 
 // A null text would be bound as SQL Null, which equals nothing.
 QString bindable(const QString &text)
@@ -26,7 +32,7 @@ QString bindable(const QString &text)
 
 ListQuery initialList()
 {
-    return {QStringLiteral("SELECT * FROM TTRAD") + InitialOrder, {}};
+    return {QStringLiteral("SELECT * FROM TTRAD") + initialOrder(), {}};
 }
 
 ListQuery selectionList(const QString &answer)
@@ -37,13 +43,15 @@ ListQuery selectionList(const QString &answer)
     // Accented capitals too: a collation of our own, as no index serves a prefix of the text.
     return {QStringLiteral("SELECT * FROM TTRAD WHERE substr(T_VALEUR, 1, ?) = ? COLLATE %1")
                     .arg(storage::CaseFoldCollation) +
-                InitialOrder,
+                initialOrder(),
             {length, prefix}};
 }
 
 ListQuery frenchOrderList()
 {
-    return {QStringLiteral("SELECT * FROM TTRAD ORDER BY T_VALEUR COLLATE NOCASE, rowid"), {}};
+    return {QStringLiteral("SELECT * FROM TTRAD ORDER BY %1, rowid")
+                .arg(storage::inFrenchOrder(QStringLiteral("T_VALEUR"))),
+            {}};
 }
 
 ListQuery searchCondition(const QString &answer)

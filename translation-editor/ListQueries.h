@@ -14,15 +14,15 @@ struct ListQuery {
     QVariantList values;
 };
 
-// Every row, ordered by the language 1 column then the French text: the list at start and
-// after "Restauration de la liste initiale".
+// Every row, ordered by the language 1 column then the French text, both in French order
+// (storage/FrenchOrder.h): the list at start and after "Restauration de la liste initiale".
 ListQuery initialList();
 
 // The rows whose French text begins with the answer, its outer blanks removed, compared
 // ignoring case (accented letters included); an empty answer selects every row. Initial order.
 ListQuery selectionList(const QString &answer);
 
-// Every row, ordered by the French text.
+// Every row, ordered by the French text in French order.
 ListQuery frenchOrderList();
 
 // The condition that a row meets when its French text contains the search answer, ignoring

@@ -190,6 +190,53 @@ TEST_P(TranslationFormTest, SortOrdersByTheFrenchTextAndRestoreBringsBackTheInit
     EXPECT_TRUE(grid().columnHidden(2));
 }
 
+// Accented capitals sort among their letters in both orders; accents, then case, break ties.
+TEST_P(TranslationFormTest, BothOrdersSortFrenchTextIgnoringAccentsAndCaseFirst)
+{
+    // French text and language 1, inserted in no particular order.
+    const char *const rows[][2] = {
+        {"Zone", "Zone"},
+        {"côte", "côte"},
+        {"étiquette", "étiquette"},
+        {"coté", nullptr},
+        {"Bons", "Bons"},
+        {"Échéance", "Échéance"},
+        {"Cote", ""},
+        {"Fermer", "Fermer"},
+        {"Côte", "côte"},
+        {"achats", "achats"},
+        {"cote", nullptr},
+        {"Devis client", "Devis client"},
+        {"Aide devis", "Aide devis"},
+    };
+    m_installation.execute(QStringLiteral("DELETE FROM TTRAD"));
+    for (const auto &row : rows)
+        m_installation.execute(
+            QStringLiteral("INSERT INTO TTRAD (T_VALEUR, T_TRAD1) VALUES (?, ?)"),
+            {QString::fromUtf8(row[0]), row[1] ? QVariant(QString::fromUtf8(row[1])) : QVariant()});
+    open(1);
+    const struct {
+        int button;
+        QStringList order;
+    } orders[] = {
+        // Language 1 first (Null, then "", then the texts), then the French text.
+        {3,
+         {"cote", "coté", "Cote", "achats", "Aide devis", "Bons", "côte", "Côte", "Devis client", "Échéance",
+          "étiquette", "Fermer", "Zone"}},
+        {2,
+         {"achats", "Aide devis", "Bons", "cote", "Cote", "coté", "côte", "Côte", "Devis client", "Échéance",
+          "étiquette", "Fermer", "Zone"}},
+    };
+    for (const auto &order : orders) {
+        clickListButton(order.button);
+        EXPECT_EQ(frenchTexts(), order.order) << order.button;
+    }
+    // The order is the queries' own: the file declares nothing that the sqlite3 command lacks.
+    EXPECT_EQ(testing_support::sqlite3Command(m_installation.translationDatabase(),
+                                              QStringLiteral("PRAGMA integrity_check")),
+              QStringLiteral("ok"));
+}
+
 TEST_P(TranslationFormTest, AnEditIsWrittenWhenTheRowIsLeftAndTheFrenchTextIsLocked)
 {
     open(1);
