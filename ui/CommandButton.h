@@ -9,6 +9,8 @@ class CommandButton : public ButtonControl
 {
 public:
     CommandButton(Form &form, const ControlDesign &design);
+
+    bool clickedByEnter() const override { return true; }
 };
 
 } // namespace ui

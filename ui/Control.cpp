@@ -182,6 +182,13 @@ void Control::setTabIndex(int tabIndex)
     m_form.applyTabOrder();
 }
 
+void Control::setTabStop(bool tabStop)
+{
+    m_tabStop = tabStop;
+    if (m_widget && takesFocus())
+        m_widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 void Control::setFocus()
 {
     if (m_widget)

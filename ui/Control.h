@@ -82,6 +82,12 @@ public:
     void setTabIndex(int tabIndex);
     // Kinds that can hold the focus take part in the tab order and see keys.
     virtual bool takesFocus() const { return false; }
+    // TabStop: false leaves a control that takes the focus out of the tab order; a click still
+    // gives it the focus.
+    bool tabStop() const { return m_tabStop; }
+    void setTabStop(bool tabStop);
+    // Buttons that Enter clicks when they have the focus, as Space does.
+    virtual bool clickedByEnter() const { return false; }
     void setFocus();
     bool hasFocus() const;
 
@@ -148,6 +154,7 @@ private:
     ControlFont m_font;
     TwipsRect m_geometry;
     int m_tabIndex = -1;
+    bool m_tabStop = true;
 };
 
 } // namespace ui

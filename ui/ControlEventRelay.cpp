@@ -18,6 +18,8 @@ namespace ui
 namespace
 {
 
+constexpr int enterCharacter = 13;
+
 void raiseKey(const KeyHandler &handler, int &code, int shift)
 {
     if (handler)
@@ -106,6 +108,10 @@ bool ControlEventRelay::keyPressed(QObject *watched, QKeyEvent *key)
         raiseKeyPress(m_control.onKeyPress, keyAscii);
     if (keyAscii == 0)
         return true;
+    if (keyAscii == enterCharacter && m_control.clickedByEnter()) {
+        m_control.click();
+        return true;
+    }
     if (keyAscii == typed)
         return false;
     // The handler changed the character: the widget gets the new one instead.

@@ -339,6 +339,7 @@ void Form::discard()
         return;
     m_loaded = false;
     forget(this);
+    m_placed = false; // loaded again, it is placed and focused as at its first show
     m_unloading = true;
     m_window->close();
     m_unloading = false;
@@ -363,7 +364,7 @@ std::vector<Control *> Form::tabOrder() const
 {
     std::vector<Control *> order;
     for (Control *control : m_order)
-        if (control->takesFocus() && control->widget())
+        if (control->takesFocus() && control->tabStop() && control->widget())
             order.push_back(control);
     const auto rank = [](const Control *control) {
         return control->tabIndex() < 0 ? INT_MAX : control->tabIndex();

@@ -80,6 +80,8 @@ public:
     {
         setItemDelegate(m_delegate);
         setSelectionMode(QAbstractItemView::SingleSelection);
+        // Tab and Shift+Tab go on to the window's next control; the arrows move between cells.
+        setTabKeyNavigation(false);
         // Typing or a double click starts editing a cell, as in a spreadsheet; reaching one does not.
         setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                         QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);

@@ -1,12 +1,38 @@
 #include "ui/ListBox.h"
 
 #include <QListWidget>
+#include <QSignalBlocker>
 
 namespace ui
 {
 
+namespace
+{
+
+// Qt's list makes its first entry the current one when it gets the focus with none: that would
+// choose it. The focus alone chooses nothing; a click or an arrow key does.
+class ChoosingList : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        if (currentIndex().isValid()) {
+            QListWidget::focusInEvent(event);
+            return;
+        }
+        const QSignalBlocker unchosen(selectionModel());
+        QListWidget::focusInEvent(event);
+        selectionModel()->clearCurrentIndex();
+    }
+};
+
+} // namespace
+
 ListBox::ListBox(Form &form, const ControlDesign &design)
-    : Control(form, design, ControlKind::ListBox, new QListWidget(parentWidget(form, design)))
+    : Control(form, design, ControlKind::ListBox, new ChoosingList(parentWidget(form, design)))
 {
     listWidget()->setSelectionMode(QAbstractItemView::SingleSelection);
     QObject::connect(listWidget(), &QListWidget::currentRowChanged, context(), [this](int row) {

@@ -1,6 +1,7 @@
 #include "ui/ModalShow.h"
 
 #include "ui/Form.h"
+#include "ui/KeyboardReturn.h"
 
 #include <QEvent>
 #include <QEventLoop>
@@ -35,6 +36,7 @@ private:
 
 void showModal(Form &form)
 {
+    const KeyboardReturn keyboardReturn;
     QWidget *window = form.window();
     window->setWindowModality(Qt::ApplicationModal);
     form.show();

@@ -1,6 +1,7 @@
 #include "ui/QtColourDialog.h"
 
-#include <QApplication>
+#include "ui/KeyboardReturn.h"
+
 #include <QColorDialog>
 
 namespace ui
@@ -8,7 +9,8 @@ namespace ui
 
 std::optional<ColourNumber> QtColourDialog::choose(ColourNumber colour)
 {
-    const QColor chosen = QColorDialog::getColor(toQColor(colour), QApplication::activeWindow());
+    const KeyboardReturn keyboardReturn;
+    const QColor chosen = QColorDialog::getColor(toQColor(colour), keyboardReturn.owner());
     if (!chosen.isValid())
         return std::nullopt;
     return fromQColor(chosen);

@@ -1,5 +1,7 @@
 #include "ui/QtDialogs.h"
 
+#include "ui/KeyboardReturn.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -20,6 +22,7 @@ std::unique_ptr<QMessageBox> messageBox(const QString &text, MessageButtons butt
 
 Answer QtDialogs::message(const QString &text, MessageButtons buttons, const QString &title)
 {
+    const KeyboardReturn keyboardReturn;
     const auto box = messageBox(text, buttons, title);
     switch (box->exec()) {
     case QMessageBox::Ok:
@@ -40,7 +43,8 @@ Answer QtDialogs::message(const QString &text, MessageButtons buttons, const QSt
 std::optional<QString> QtDialogs::input(const QString &prompt, const QString &title,
                                         const QString &defaultText)
 {
-    QInputDialog box(QApplication::activeWindow());
+    const KeyboardReturn keyboardReturn;
+    QInputDialog box(keyboardReturn.owner());
     box.setWindowTitle(titleOrProgramTitle(title));
     box.setLabelText(prompt);
     box.setTextValue(defaultText);

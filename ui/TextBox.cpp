@@ -13,6 +13,8 @@ QWidget *makeEditor(QWidget *parent, const ControlDesign &design)
     if (!design.multiLine)
         return new QLineEdit(parent);
     auto *editor = new QPlainTextEdit(parent);
+    // Tab goes on to the window's next control: a text box takes no tab character.
+    editor->setTabChangesFocus(true);
     const bool vertical = design.scrollBars == ScrollBars::Vertical || design.scrollBars == ScrollBars::Both;
     const bool horizontal =
         design.scrollBars == ScrollBars::Horizontal || design.scrollBars == ScrollBars::Both;

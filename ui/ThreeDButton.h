@@ -20,6 +20,7 @@ public:
     QString text() const override;
     void setText(const QString &text) override;
     bool takesFocus() const override { return true; }
+    bool clickedByEnter() const override { return true; }
     void click() override;
 
     QString cellTag() const { return m_cellTag; }

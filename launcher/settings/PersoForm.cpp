@@ -37,7 +37,9 @@ PersoForm::PersoForm() : ui::Form(QStringLiteral("FPERSO"))
               QStringLiteral("Couleur de fond du menu"), 0);
     addButton(*this, QStringLiteral("CMD_FondBtn"), {120, 720, 2535, 315},
               QStringLiteral("Couleur de fond des boutons"), 1);
-    add<ui::ThreeDButton>({QStringLiteral("CMD_Bouton"), {2760, 720, 1635, 795}, QStringLiteral("Texte")});
+    // The sample only shows the colours: Tab passes it by.
+    add<ui::ThreeDButton>({QStringLiteral("CMD_Bouton"), {2760, 720, 1635, 795}, QStringLiteral("Texte")})
+        .setTabStop(false);
     addButton(*this, QStringLiteral("CMD_TexteBtn"), {120, 1080, 2535, 315},
               QStringLiteral("Couleur Texte des boutons"), 2);
     addButton(*this, QStringLiteral("CMD_Resultat"), {120, 1560, 2535, 315},
