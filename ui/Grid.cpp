@@ -98,6 +98,17 @@ public:
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
 
+protected:
+    // Tab in a cell being typed hands its text over and goes on to the window's next control too.
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override
+    {
+        const bool leaving =
+            hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+        QTableView::closeEditor(editor, leaving ? QAbstractItemDelegate::NoHint : hint);
+        if (leaving)
+            focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+    }
+
 private:
     GridDelegate *m_delegate;
 };

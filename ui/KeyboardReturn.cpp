@@ -5,7 +5,18 @@
 namespace ui
 {
 
-KeyboardReturn::KeyboardReturn() : m_owner(QApplication::activeWindow()) {}
+namespace
+{
+// The window given back the keyboard last: a box opened before the window system has done so (the
+// next box of a run) belongs to it as well.
+QPointer<QWidget> returning;
+} // namespace
+
+KeyboardReturn::KeyboardReturn() : m_owner(QApplication::activeWindow())
+{
+    if (!m_owner && returning && returning->isVisible())
+        m_owner = returning;
+}
 
 KeyboardReturn::~KeyboardReturn()
 {
@@ -15,6 +26,7 @@ KeyboardReturn::~KeyboardReturn()
     if (const QWidget *modal = QApplication::activeModalWidget(); modal && modal != m_owner)
         return;
     m_owner->activateWindow();
+    returning = m_owner;
 }
 
 } // namespace ui

@@ -20,7 +20,8 @@ public:
     KeyboardReturn(const KeyboardReturn &) = delete;
     KeyboardReturn &operator=(const KeyboardReturn &) = delete;
 
-    // The window the box is opened from (its parent), null when no window of the program is active.
+    // The window the box is opened from (its parent): the active one, or the one given the keyboard
+    // back by the box before; null when there is none.
     QWidget *owner() const { return m_owner; }
 
 private:

@@ -2,12 +2,37 @@
 
 #include "ui/WrappingButton.h"
 
+#include <QHash>
+
 namespace ui
 {
 
+namespace
+{
+
+// Qt leaves only the focused option of a group in the tab order; here each option stays a tab stop
+// of its own, in the window's tab order.
+class OptionWidget : public WrappingButton<QRadioButton>
+{
+public:
+    using WrappingButton<QRadioButton>::WrappingButton;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QHash<QRadioButton *, Qt::FocusPolicy> policies;
+        for (QRadioButton *option : parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+            policies.insert(option, option->focusPolicy());
+        WrappingButton<QRadioButton>::focusInEvent(event);
+        for (auto kept = policies.cbegin(); kept != policies.cend(); ++kept)
+            kept.key()->setFocusPolicy(kept.value());
+    }
+};
+
+} // namespace
+
 OptionButton::OptionButton(Form &form, const ControlDesign &design)
-    : ButtonControl(form, design, ControlKind::OptionButton,
-                    new WrappingButton<QRadioButton>(parentWidget(form, design)))
+    : ButtonControl(form, design, ControlKind::OptionButton, new OptionWidget(parentWidget(form, design)))
 {
     QObject::connect(button(), &QAbstractButton::toggled, context(), [this](bool on) {
         if (on)

@@ -9,7 +9,8 @@
 namespace ui
 {
 
-std::unique_ptr<QMessageBox> messageBox(const QString &text, MessageButtons buttons, const QString &title)
+std::unique_ptr<QMessageBox> messageBox(const QString &text, MessageButtons buttons, const QString &title,
+                                        QWidget *parent)
 {
     QMessageBox::StandardButtons shown = QMessageBox::Ok;
     if (buttons == MessageButtons::OkCancel)
@@ -17,13 +18,13 @@ std::unique_ptr<QMessageBox> messageBox(const QString &text, MessageButtons butt
     else if (buttons == MessageButtons::YesNo)
         shown = QMessageBox::Yes | QMessageBox::No;
     return std::make_unique<QMessageBox>(QMessageBox::NoIcon, titleOrProgramTitle(title), text, shown,
-                                         QApplication::activeWindow());
+                                         parent);
 }
 
 Answer QtDialogs::message(const QString &text, MessageButtons buttons, const QString &title)
 {
     const KeyboardReturn keyboardReturn;
-    const auto box = messageBox(text, buttons, title);
+    const auto box = messageBox(text, buttons, title, keyboardReturn.owner());
     switch (box->exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;

@@ -5,13 +5,15 @@
 #include <memory>
 
 class QMessageBox;
+class QWidget;
 
 namespace ui
 {
 
 // The box that QtDialogs::message shows: the text, the buttons asked for and the title (the
-// program's when empty), before it is shown.
-std::unique_ptr<QMessageBox> messageBox(const QString &text, MessageButtons buttons, const QString &title);
+// program's when empty), over the window given, before it is shown.
+std::unique_ptr<QMessageBox> messageBox(const QString &text, MessageButtons buttons, const QString &title,
+                                        QWidget *parent = nullptr);
 
 // Modal Qt message and input boxes, and the override cursor.
 class QtDialogs : public Dialogs

@@ -29,7 +29,7 @@ QVariant nullable(const std::optional<QString> &text)
 
 } // namespace
 
-DataPathFixture::DataPathFixture(const QString &schemaFolder)
+DataPathFixture::DataPathFixture(const QString &schemaFolder, platform::KeySender *keySender)
     : m_formerDirectory(platform::currentDirectory())
 {
     QDir().mkpath(data());
@@ -45,8 +45,8 @@ DataPathFixture::DataPathFixture(const QString &schemaFolder)
     etat.DB_Path = storage::Database::open(data() + QStringLiteral("/DBPATH.MDB"));
     m_traduction = std::make_unique<services::Traduction>(etat, [] { return std::make_unique<SameText>(); });
     m_menu = std::make_unique<ui::Form>(QStringLiteral("MENUPROD"));
-    fparsys =
-        std::make_unique<settings::FPARSYS>(settings::SettingsContext{etat, *m_traduction, keys, *m_menu});
+    fparsys = std::make_unique<settings::FPARSYS>(
+        settings::SettingsContext{etat, *m_traduction, keySender ? *keySender : keys, *m_menu});
 }
 
 DataPathFixture::~DataPathFixture()

@@ -26,11 +26,12 @@ public:
 // A data folder "SOC1" (the current directory while the fixture lives) with DBPATH.MDB and
 // BDLOC.MDB made from the schema files of the folder given, a database folder "BASES" holding TORBSTOC.MDB
 // and TORBCOM.MDB, the launcher state pointing at them, and the data-path window on top. Message boxes go to
-// the scripted dialogs.
+// the scripted dialogs; keystrokes to the key sender given, else they are recorded in keys.
 class DataPathFixture
 {
 public:
-    explicit DataPathFixture(const QString &schemaFolder = testing_support::schemaFolder());
+    explicit DataPathFixture(const QString &schemaFolder = testing_support::schemaFolder(),
+                             platform::KeySender *keySender = nullptr);
     ~DataPathFixture();
     DataPathFixture(const DataPathFixture &) = delete;
     DataPathFixture &operator=(const DataPathFixture &) = delete;

@@ -1,4 +1,4 @@
-#include "ui/testing/RealBoxes.h"
+#include "ui/testing/OnDisplay.h"
 
 #include "ui/Form.h"
 
@@ -15,6 +15,7 @@ namespace
 {
 constexpr int boundMs = 20000;
 constexpr int stepMs = 10;
+constexpr int moveBoundMs = 2000;
 } // namespace
 
 RealBoxes::RealBoxes(std::function<void()> answer)
@@ -77,6 +78,22 @@ QString focusedControl(const Form &form)
                            ? control->name()
                            : QStringLiteral("%1(%2)").arg(control->name()).arg(control->index());
     return {};
+}
+
+QStringList focusWalk(const Form &form, const std::function<void()> &press, int presses)
+{
+    QStringList reached;
+    for (int i = 0; i < presses; ++i) {
+        const QString before = focusedControl(form);
+        press();
+        // The focus moves as the key is handled; a key that keeps it is seen at the bound.
+        for (int waited = 0; waited < moveBoundMs && focusedControl(form) == before; waited += stepMs) {
+            QApplication::processEvents();
+            QThread::msleep(stepMs);
+        }
+        reached << focusedControl(form);
+    }
+    return reached;
 }
 
 } // namespace ui::testing

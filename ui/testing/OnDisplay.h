@@ -46,4 +46,8 @@ private:
 // control array); empty when the keyboard is not in one of its controls or the form is not active.
 QString focusedControl(const Form &form);
 
+// The controls that the keyboard goes to, one for each of so many presses of a key (press: a user's
+// key through the X server, say), from the control that has it now.
+QStringList focusWalk(const Form &form, const std::function<void()> &press, int presses);
+
 } // namespace ui::testing
