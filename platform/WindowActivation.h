@@ -15,6 +15,10 @@ public:
     // True when a window of the process was activated; false (never a failure) for the id 0, a
     // process that has ended and a process without a window.
     virtual bool activate(qint64 processId) = 0;
+
+    // For a process just started in a window that takes the focus: activates its window now, or,
+    // when it has none yet, the first one it shows soon after. Never waits.
+    virtual void activateOnceShown(qint64 processId) { activate(processId); }
 };
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/WindowActivationX11.h"
 
 #include <QFile>
+#include <QSocketNotifier>
 // After Qt: Xlib defines macros that clash with Qt's names.
 #include "platform/X11Support.h"
 #include <X11/Xatom.h>
@@ -17,6 +18,9 @@ namespace platform
 
 namespace
 {
+
+// A started program shows its first window within this bound, or takes the focus no more.
+constexpr int firstWindowBoundMs = 20000;
 
 // A process that still runs: it exists and is no zombie waiting to be reaped.
 bool processRuns(qint64 processId)
@@ -107,6 +111,7 @@ X11WindowActivator::X11WindowActivator(QByteArray displayName) : m_displayName(s
 
 X11WindowActivator::~X11WindowActivator()
 {
+    m_rootEvents.reset(); // before the connection it reads
     if (m_display)
         XCloseDisplay(m_display);
 }
@@ -129,6 +134,51 @@ bool X11WindowActivator::activate(qint64 processId)
     else
         bringForward(connection, *window);
     return !trap.failed();
+}
+
+void X11WindowActivator::activateOnceShown(qint64 processId)
+{
+    m_awaited.reset();
+    if (activate(processId) || !processRuns(processId) || !display())
+        return;
+    m_awaited = Awaited{processId, QDeadlineTimer(firstWindowBoundMs)};
+    watchRoot(true);
+}
+
+// Windows mapped on the root (no window manager, or a manager's frames) and its properties (the
+// client list of a manager that announces itself) tell when the awaited window may have come.
+void X11WindowActivator::watchRoot(bool watched)
+{
+    Display *connection = display();
+    XSelectInput(connection, DefaultRootWindow(connection),
+                 watched ? SubstructureNotifyMask | PropertyChangeMask : NoEventMask);
+    XFlush(connection);
+    if (watched && !m_rootEvents) {
+        m_rootEvents = std::make_unique<QSocketNotifier>(ConnectionNumber(connection), QSocketNotifier::Read);
+        QObject::connect(m_rootEvents.get(), &QSocketNotifier::activated, m_rootEvents.get(),
+                         [this] { rootChanged(); });
+    }
+}
+
+void X11WindowActivator::rootChanged()
+{
+    Display *connection = display();
+    // The requests of an activation read on the connection too: the events they brought are seen
+    // before waiting on the socket again.
+    do {
+        while (XPending(connection)) {
+            XEvent event;
+            XNextEvent(connection, &event);
+        }
+        if (!m_awaited)
+            return;
+        const qint64 processId = m_awaited->processId;
+        if (m_awaited->bound.hasExpired() || !processRuns(processId) || activate(processId)) {
+            m_awaited.reset();
+            watchRoot(false);
+            return;
+        }
+    } while (XEventsQueued(connection, QueuedAlready) > 0);
 }
 
 _XDisplay *X11WindowActivator::display()

@@ -22,8 +22,8 @@ void launchModule(const MenuContext &context, const ModuleRow &row)
         ui::dialogs().message(launchFailureMessage(row, state.Rep_Appli, trad));
         return;
     }
-    // The new program has rarely a window yet: a failed activation is no failure.
-    context.activator.activate(task);
+    // The new program has rarely a window yet: it takes the focus once it shows one.
+    context.activator.activateOnceShown(task);
     Memo_Tache_Module(state.Tab_Taches, task, row.slot);
 }
 

@@ -26,7 +26,8 @@ void startTool(const MenuContext &context, const QString &program)
     try {
         platform::setCurrentDirectory(state.Rep_Donnees);
         // The data folder goes as it stands, ending with its separator.
-        context.starter.start(state.Rep_Appli + program, {state.Rep_Donnees});
+        const qint64 started = context.starter.start(state.Rep_Appli + program, {state.Rep_Donnees});
+        context.activator.activateOnceShown(started);
     } catch (const platform::Failure &failure) {
         ui::dialogs().message(QStringLiteral("Lancement impossible : ") + failure.description());
     }

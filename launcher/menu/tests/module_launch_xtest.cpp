@@ -14,8 +14,13 @@
 #include "tests/support/fixtures/XvfbServer.h"
 #include "ui/testing/ScriptedDialogs.h"
 
+#include <QCoreApplication>
+#include <QProcess>
 #include <gtest/gtest.h>
 #include <signal.h>
+// After gtest, whose names the X11 macros would take.
+#include "platform/X11Support.h"
+#include <X11/Xatom.h>
 
 using namespace menu;
 using menu::testing::CurrentDirectoryGuard;
@@ -96,6 +101,21 @@ protected:
     }
 
     bool shown(const QString &titleWord) { return Cherche_Fenetre(windows, titleWord); }
+
+    // The process whose window has the keyboard, 0 for none.
+    qint64 focusedProcess()
+    {
+        const std::unique_ptr<Display, decltype(&XCloseDisplay)> display(
+            XOpenDisplay(server.display().toLatin1().constData()), XCloseDisplay);
+        platform::x11::ErrorTrap trap(display.get());
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(display.get(), &focus, &revert);
+        const auto pid = focus > PointerRoot
+                             ? platform::x11::property32(display.get(), focus, "_NET_WM_PID", XA_CARDINAL)
+                             : std::vector<unsigned long>();
+        return pid.empty() ? 0 : qint64(pid.front());
+    }
 
     // The desktop's windows as the search saw them, for a failure's message.
     std::string windowsSeen()
@@ -204,6 +224,24 @@ TEST_P(ModuleLaunchOnDisplay, ForceCloseEndsTheRunningModules)
     EXPECT_TRUE(eventually([&] { return !starter.isRunning(stock); })) << "the stock stand-in closed";
     EXPECT_TRUE(starter.isRunning(orders));
     EXPECT_EQ(state.Tab_Taches[1], stock) << "the task table is left as it was";
+}
+
+// Started in a window that takes the focus: the module has the keyboard once its window shows,
+// though the pointer lies far from it (twm gives the focus to the window under the pointer).
+TEST_P(ModuleLaunchOnDisplay, AStartedModuleTakesTheFocus)
+{
+    QProcess pointer;
+    pointer.start(QStringLiteral("xdotool"),
+                  {QStringLiteral("mousemove"), QStringLiteral("1279"), QStringLiteral("1023")});
+    ASSERT_TRUE(pointer.waitForFinished());
+    click("Cmd_Tmps");
+    const qint64 module = state.Tab_Taches[6];
+    ASSERT_GT(module, 0);
+    // The launcher learns of the new window in its event loop.
+    EXPECT_TRUE(eventually([&] {
+        QCoreApplication::processEvents();
+        return focusedProcess() == module;
+    })) << windowsSeen();
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowManagers, ModuleLaunchOnDisplay,
