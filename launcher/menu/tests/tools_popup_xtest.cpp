@@ -41,7 +41,7 @@ void xdotool(const QStringList &arguments)
 
 // The launcher itself runs under each window manager, started after the launcher's window shows
 // (twm then moves the focus by the pointer from the moment a pop-up appears under it); the tools
-// button is clicked with the real pointer, then pressed with Space, and an entry is chosen from the
+// button is clicked with the real pointer, then pressed with Enter and Space, and an entry is chosen from the
 // pop-up with the keyboard.
 class ToolsPopupOnDisplay : public ::testing::TestWithParam<WindowManagerKind>
 {
@@ -126,7 +126,7 @@ protected:
     QProcess launcher;
 };
 
-TEST_P(ToolsPopupOnDisplay, ToolsMenuOpensByMouseAndSpaceAndStaysUntilAnEntryIsChosen)
+TEST_P(ToolsPopupOnDisplay, ToolsMenuOpensByMouseEnterAndSpaceAndStaysUntilAnEntryIsChosen)
 {
     ASSERT_TRUE(display);
     ASSERT_TRUE(launcher.waitForStarted());
@@ -147,11 +147,14 @@ TEST_P(ToolsPopupOnDisplay, ToolsMenuOpensByMouseAndSpaceAndStaysUntilAnEntryIsC
     xdotool({QStringLiteral("mousemove"), QString::number(menu->center().x()),
              QString::number(menu->top() + buttonMiddle), QStringLiteral("click"), QStringLiteral("1")});
     ASSERT_TRUE(eventually([&] { return popupShown(); })) << "the tools pop-up opens";
-    // Escape closes it only while it is open; the clicked button keeps the focus for Space.
-    xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
-    ASSERT_TRUE(eventually([&] { return !popupShown(); })) << "Escape closes the pop-up";
-    xdotool({QStringLiteral("key"), QStringLiteral("space")});
-    ASSERT_TRUE(eventually([&] { return popupShown(); })) << "Space opens the pop-up again";
+    // Escape closes it only while it is open; the clicked button keeps the focus for Enter and Space.
+    for (const QString key : {QStringLiteral("Return"), QStringLiteral("space")}) {
+        xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+        ASSERT_TRUE(eventually([&] { return !popupShown(); })) << "Escape closes the pop-up";
+        xdotool({QStringLiteral("key"), key});
+        ASSERT_TRUE(eventually([&] { return popupShown(); }))
+            << key.toStdString() << " opens the pop-up again";
+    }
 
     // "&Personalisation": its mnemonic chooses it, if the pop-up is still there to take the key.
     xdotool({QStringLiteral("key"), QStringLiteral("p")});
