@@ -13,7 +13,7 @@ namespace
 
 using testing_support::eventuallyHandled;
 using testing_support::pressKeys;
-using ui::testing::focusedControl;
+using ui::testing::keyboardIn;
 
 // A run by the keyboard alone over a folder without module databases: Enter starts it, its two
 // boxes are answered with Enter, and the window then has the keyboard in its folder box, from which
@@ -30,13 +30,12 @@ TEST(PressoliteKeys, ARunByTheKeyboardEndsWithTheKeyboardInTheFolderBox)
     ASSERT_TRUE(testing_support::activeUnderPointer(window.window()));
     window.folderBox().setText(folder.path());
     window.get<ui::CommandButton>(QStringLiteral("CMD_Executer")).setFocus();
-    ASSERT_TRUE(eventuallyHandled([&] { return focusedControl(window) == "CMD_Executer"; }));
+    ASSERT_TRUE(keyboardIn(window, "CMD_Executer"));
 
     pressKeys({QStringLiteral("Return")});
     ASSERT_TRUE(eventuallyHandled([&] { return boxes.texts().size() == 2; }));
     EXPECT_EQ(boxes.texts().last(), QStringLiteral("Traitement terminé..."));
-    EXPECT_TRUE(eventuallyHandled([&] { return focusedControl(window) == "CTX_DBPATH"; }))
-        << "focus in " << focusedControl(window).toStdString();
+    EXPECT_TRUE(keyboardIn(window, "CTX_DBPATH"));
     const QStringList order{"CMD_Executer", "CMD_Quitter", "CTX_Status", "CHK_TousMDB", "CTX_DBPATH"};
     EXPECT_EQ(ui::testing::focusWalk(
                   window, [] { pressKeys({QStringLiteral("Tab")}); }, order.size()),

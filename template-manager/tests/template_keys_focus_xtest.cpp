@@ -10,7 +10,7 @@ namespace
 
 using testing_support::eventuallyHandled;
 using testing_support::pressKeys;
-using ui::testing::focusedControl;
+using ui::testing::keyboardIn;
 
 class TemplateKeys : public templates_testing::TemplateInstallation
 {
@@ -21,10 +21,6 @@ protected:
         EXPECT_TRUE(testing_support::activeUnderPointer(window->window()));
     }
 
-    bool focusGoesTo(const char *name)
-    {
-        return eventuallyHandled([&] { return focusedControl(*window) == QLatin1String(name); });
-    }
     bool nothingChosen() const
     {
         return window->templateList().listIndex() == -1 && window->nameBox().text().isEmpty();
@@ -35,7 +31,7 @@ protected:
 
 TEST_F(TemplateKeys, TabFollowsTheTabOrderAndReachingTheListChoosesNothing)
 {
-    ASSERT_TRUE(focusGoesTo("CTX_Nomdot"));
+    ASSERT_TRUE(keyboardIn(*window, "CTX_Nomdot"));
     const QStringList order{"DBL_ListeDot", "CMD_OuvreDot", "DBC_Appli", "CMD_Quitter", "CTX_Nomdot"};
     EXPECT_EQ(ui::testing::focusWalk(
                   *window, [] { pressKeys({QStringLiteral("Tab")}); }, order.size()),
@@ -48,12 +44,12 @@ TEST_F(TemplateKeys, TabFollowsTheTabOrderAndReachingTheListChoosesNothing)
 TEST_F(TemplateKeys, OpeningWithNothingChosenLeavesTheChoiceToTheUser)
 {
     window->openButton().setFocus();
-    ASSERT_TRUE(focusGoesTo("CMD_OuvreDot"));
+    ASSERT_TRUE(keyboardIn(*window, "CMD_OuvreDot"));
     pressKeys({QStringLiteral("Return")});
-    EXPECT_TRUE(focusGoesTo("DBL_ListeDot"));
+    EXPECT_TRUE(keyboardIn(*window, "DBL_ListeDot"));
     EXPECT_TRUE(nothingChosen());
     pressKeys({QStringLiteral("Tab"), QStringLiteral("Return")});
-    EXPECT_TRUE(focusGoesTo("DBL_ListeDot"));
+    EXPECT_TRUE(keyboardIn(*window, "DBL_ListeDot"));
     EXPECT_EQ(m_office.created, 0) << "no template opened";
     pressKeys({QStringLiteral("Down")});
     EXPECT_TRUE(eventuallyHandled([&] { return window->nameBox().text() == "ACRSDT1.DOT"; }));

@@ -14,7 +14,7 @@ namespace
 
 using testing_support::eventuallyHandled;
 using testing_support::pressKeys;
-using ui::testing::focusedControl;
+using ui::testing::keyboardIn;
 
 // The editor on the sample translations in language 1: it opens with the focus in its grid.
 class EditorKeys : public ::testing::Test
@@ -31,20 +31,15 @@ protected:
     }
     ~EditorKeys() override { form.discard(); }
 
-    bool focusGoesTo(const QString &name)
-    {
-        return eventuallyHandled([&] { return focusedControl(form) == name; });
-    }
-
     editor_testing::EditorInstallation installation{editor_testing::withoutPrograms()};
     peluvar::TranslationForm form;
 };
 
 TEST_F(EditorKeys, TabLeavesTheGridAndReachesTheComment)
 {
-    ASSERT_TRUE(focusGoesTo(QStringLiteral("DBG_TRAD")));
+    ASSERT_TRUE(keyboardIn(form, "DBG_TRAD"));
     pressKeys({QStringLiteral("Down")});
-    EXPECT_TRUE(focusGoesTo(QStringLiteral("DBG_TRAD")));
+    EXPECT_TRUE(keyboardIn(form, "DBG_TRAD"));
     EXPECT_EQ(form.grid().activeRow(), 2) << "the arrows move between the rows";
     const QStringList order{"CTX_Commentaire",
                             "Cmd_Op_ListeTrad(0)",
@@ -57,7 +52,7 @@ TEST_F(EditorKeys, TabLeavesTheGridAndReachesTheComment)
                   form, [] { pressKeys({QStringLiteral("Tab")}); }, order.size()),
               order);
     pressKeys({QStringLiteral("shift+Tab")});
-    EXPECT_TRUE(focusGoesTo(QStringLiteral("Cmd_Quitter")));
+    EXPECT_TRUE(keyboardIn(form, "Cmd_Quitter"));
 }
 
 // Enter on the search button asks its question; answered, the window has the keyboard back on the
@@ -68,13 +63,12 @@ TEST_F(EditorKeys, TheSearchIsAskedByEnterAndGivesTheKeyboardBack)
         pressKeys({QStringLiteral("D"), QStringLiteral("e"), QStringLiteral("v"), QStringLiteral("Return")});
     });
     form.get<ui::ThreeDButton>(QStringLiteral("Cmd_Op_ListeTrad"), 1).setFocus();
-    ASSERT_TRUE(focusGoesTo(QStringLiteral("Cmd_Op_ListeTrad(1)")));
+    ASSERT_TRUE(keyboardIn(form, "Cmd_Op_ListeTrad(1)"));
     pressKeys({QStringLiteral("Return")});
     ASSERT_TRUE(eventuallyHandled([&] { return boxes.texts() == QStringList{"Argument de recherche : "}; }));
     EXPECT_TRUE(
         eventuallyHandled([&] { return form.grid().cellText(1, form.grid().activeRow()) == "Devis"; }));
-    EXPECT_TRUE(focusGoesTo(QStringLiteral("Cmd_Op_ListeTrad(1)")))
-        << "focus in " << focusedControl(form).toStdString();
+    EXPECT_TRUE(keyboardIn(form, "Cmd_Op_ListeTrad(1)"));
 }
 
 } // namespace

@@ -80,6 +80,19 @@ QString focusedControl(const Form &form)
     return {};
 }
 
+::testing::AssertionResult keyboardIn(const Form &form, const QString &control)
+{
+    for (int waited = 0; waited < boundMs && focusedControl(form) != control; waited += stepMs) {
+        QApplication::processEvents();
+        QThread::msleep(stepMs);
+    }
+    const QString focused = focusedControl(form);
+    if (focused == control)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "the keyboard is in \"" << focused.toStdString() << "\", not in " << control.toStdString();
+}
+
 QStringList focusWalk(const Form &form, const std::function<void()> &press, int presses)
 {
     QStringList reached;

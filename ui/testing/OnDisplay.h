@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <gtest/gtest.h>
 
 class QWidget;
 
@@ -45,6 +46,10 @@ private:
 // The name of the form's control that has the keyboard ("Opt_Langue(1)" for an element of a
 // control array); empty when the keyboard is not in one of its controls or the form is not active.
 QString focusedControl(const Form &form);
+
+// Whether the keyboard comes to the form's control of that name, the program's events running
+// meanwhile (a generous bound); a failure says where it is instead.
+::testing::AssertionResult keyboardIn(const Form &form, const QString &control);
 
 // The controls that the keyboard goes to, one for each of so many presses of a key (press: a user's
 // key through the X server, say), from the control that has it now.

@@ -15,7 +15,7 @@ namespace
 
 using testing_support::eventuallyHandled;
 using testing_support::pressKeys;
-using ui::testing::focusedControl;
+using ui::testing::keyboardIn;
 
 // A window with the kinds of controls the keyboard has to pass through: a grid over the word
 // table, a multi-line text box, buttons (a 3-D sample out of the tab order), a list and a box
@@ -65,12 +65,7 @@ protected:
     {
         ASSERT_TRUE(testing_support::activeUnderPointer(form.window())) << "the window gets the keyboard";
         control.setFocus();
-        ASSERT_TRUE(eventuallyHandled([&] { return focusedControl(form) == control.name(); }));
-    }
-
-    bool focusGoesTo(const QString &name)
-    {
-        return eventuallyHandled([&] { return focusedControl(form) == name; });
+        ASSERT_TRUE(keyboardIn(form, control.name()));
     }
 
     ui_testing_tables::WordTable table;
@@ -104,8 +99,7 @@ TEST_F(FormKeys, TabAndShiftTabFollowTheTabOrderOutOfGridsAndTextBoxes)
         SCOPED_TRACE(std::string(step.from) + " " + step.keys);
         focusOn(*form.find(QString::fromLatin1(step.from)));
         pressKeys(QString::fromLatin1(step.keys).split(u' '));
-        EXPECT_TRUE(focusGoesTo(QString::fromLatin1(step.to)))
-            << "focus in " << focusedControl(form).toStdString();
+        EXPECT_TRUE(keyboardIn(form, QString::fromLatin1(step.to)));
     }
     EXPECT_EQ(grid.cellText(1, 1), QStringLiteral("k")) << "the cell typed in keeps its text";
     EXPECT_EQ(grid.activeRow(), 2) << "Down moves to the next row";
@@ -134,7 +128,7 @@ TEST_F(FormKeys, TheFocusAloneChoosesNoListEntry)
     checked.setText(QStringLiteral("R"));
     focusOn(quit);
     pressKeys({QStringLiteral("Tab")});
-    ASSERT_TRUE(focusGoesTo(QStringLiteral("LST_WORDS")));
+    ASSERT_TRUE(keyboardIn(form, "LST_WORDS"));
     EXPECT_EQ(list.listIndex(), -1);
     EXPECT_TRUE(clicks.isEmpty());
     pressKeys({QStringLiteral("Down")});
@@ -153,8 +147,7 @@ TEST_F(FormKeys, AfterAMessageBoxTheWindowHasTheKeyboardBack)
         SCOPED_TRACE(left);
         pressKeys({QStringLiteral("Tab")});
         EXPECT_TRUE(eventuallyHandled([&] { return boxes.texts().size() == left; }));
-        EXPECT_TRUE(focusGoesTo(QStringLiteral("CTX_CHECK")))
-            << "focus in " << focusedControl(form).toStdString();
+        EXPECT_TRUE(keyboardIn(form, "CTX_CHECK"));
     }
     pressKeys({QStringLiteral("ctrl+a"), QStringLiteral("R"), QStringLiteral("alt+v")});
     EXPECT_TRUE(eventuallyHandled([&] { return clicks == QStringList{QStringLiteral("CMD_OK")}; }))

@@ -31,17 +31,14 @@ TEST(LoginKeys, AltFClosesTheDialogAfterAWrongPassword)
     login.form().show();
     ASSERT_TRUE(testing_support::activeUnderPointer(login.form().window()));
 
-    const auto focusIn = [&login](const char *name) {
-        return eventuallyHandled(
-            [&] { return ui::testing::focusedControl(login.form()) == QLatin1String(name); });
-    };
-    ASSERT_TRUE(focusIn("CTX_MDP_PROFIL"));
+    ASSERT_TRUE(ui::testing::keyboardIn(login.form(), "CTX_MDP_PROFIL"));
     pressKeys({QStringLiteral("d"), QStringLiteral("u"), QStringLiteral("p"), QStringLiteral("Return")});
-    ASSERT_TRUE(focusIn("CTX_MDP_PSWD")) << "Enter on a known profile goes on to the password";
+    ASSERT_TRUE(ui::testing::keyboardIn(login.form(), "CTX_MDP_PSWD"))
+        << "Enter on a known profile goes on to the password";
     pressKeys({QStringLiteral("z"), QStringLiteral("z"), QStringLiteral("z"), QStringLiteral("z"),
                QStringLiteral("Return")});
     ASSERT_TRUE(eventuallyHandled([&] { return boxes.texts() == QStringList{"Identification incorrecte"}; }));
-    EXPECT_TRUE(focusIn("CTX_MDP_PROFIL"));
+    EXPECT_TRUE(ui::testing::keyboardIn(login.form(), "CTX_MDP_PROFIL"));
 
     pressKeys({QStringLiteral("alt+f")});
     EXPECT_TRUE(eventuallyHandled([&] { return !login.form().isLoaded(); })) << "Alt+F closes the dialog";

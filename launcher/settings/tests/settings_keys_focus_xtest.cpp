@@ -15,8 +15,8 @@ namespace
 
 using testing_support::eventuallyHandled;
 using testing_support::pressKeys;
-using ui::testing::focusedControl;
 using ui::testing::focusWalk;
+using ui::testing::keyboardIn;
 
 QStringList reversed(QStringList names)
 {
@@ -41,14 +41,11 @@ protected:
         for (services::Couleur *colour : {&state.Coul_FondMenu, &state.Coul_FondBtn, &state.Coul_TexteBtn})
             *colour = qint32(0);
         window.form().show();
+        EXPECT_TRUE(testing_support::activeUnderPointer(window.form().window()));
     }
     ~PersoKeys() override { window.form().discard(); }
 
-    bool opensOnItsFirstControl()
-    {
-        return testing_support::activeUnderPointer(window.form().window()) &&
-               eventuallyHandled([this] { return focusedControl(window.form()) == persoOrder.first(); });
-    }
+    ::testing::AssertionResult onItsFirstControl() { return keyboardIn(window.form(), persoOrder.first()); }
 
     testing_support::TempFolder folder;
     const QString data = folder.file(QStringLiteral("SOC1")) + u'/';
@@ -61,7 +58,7 @@ protected:
 
 TEST_F(PersoKeys, TabFollowsTheWindowsTabOrderAndPassesTheSampleBy)
 {
-    ASSERT_TRUE(opensOnItsFirstControl());
+    ASSERT_TRUE(onItsFirstControl());
     const auto press = [](const char *key) { return [key] { pressKeys({QString::fromLatin1(key)}); }; };
     EXPECT_EQ(focusWalk(window.form(), press("Tab"), persoOrder.size()), persoOrder.mid(1)
                                                                              << persoOrder.first());
@@ -73,14 +70,13 @@ TEST_F(PersoKeys, TabFollowsTheWindowsTabOrderAndPassesTheSampleBy)
 TEST_F(PersoKeys, TheIniTextIsEditedAndSavedByTheKeyboard)
 {
     ui::testing::RealBoxes boxes([] { pressKeys({QStringLiteral("Return")}); });
-    ASSERT_TRUE(opensOnItsFirstControl());
+    ASSERT_TRUE(onItsFirstControl());
     window.form().button(QStringLiteral("CMD_MajIni")).setFocus();
     pressKeys({QStringLiteral("Return"), QStringLiteral("L"), QStringLiteral("A"), QStringLiteral("Tab")});
-    EXPECT_TRUE(eventuallyHandled([this] { return focusedControl(window.form()) == "CMD_Enreg"; }));
+    EXPECT_TRUE(keyboardIn(window.form(), "CMD_Enreg"));
     pressKeys({QStringLiteral("Tab"), QStringLiteral("Return")});
     ASSERT_TRUE(eventuallyHandled([&] { return boxes.texts().size() == 1; }));
-    EXPECT_TRUE(eventuallyHandled([this] { return focusedControl(window.form()) == "CTX_FICINI"; }))
-        << "focus in " << focusedControl(window.form()).toStdString();
+    EXPECT_TRUE(keyboardIn(window.form(), "CTX_FICINI"));
     QFile ini(data + QStringLiteral("torbprod.ini"));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_EQ(ini.readAll(), QByteArray("LA\r\n")) << "no tab character in the file";
@@ -88,12 +84,13 @@ TEST_F(PersoKeys, TheIniTextIsEditedAndSavedByTheKeyboard)
 
 TEST_F(PersoKeys, ReopenedItStartsAgainOnItsFirstControl)
 {
-    ASSERT_TRUE(opensOnItsFirstControl());
+    ASSERT_TRUE(onItsFirstControl());
     window.form().button(QStringLiteral("Cmd_Fermer")).setFocus();
     pressKeys({QStringLiteral("Return")});
     ASSERT_TRUE(eventuallyHandled([this] { return !window.form().isLoaded(); })) << "Enter closes it";
     window.form().show();
-    EXPECT_TRUE(opensOnItsFirstControl()) << "focus in " << focusedControl(window.form()).toStdString();
+    ASSERT_TRUE(testing_support::activeUnderPointer(window.form().window()));
+    EXPECT_TRUE(onItsFirstControl());
 }
 
 // The data-path window opens with the focus in its grid, over the sample rows (the first one
@@ -105,18 +102,10 @@ protected:
     {
         fixture.addSampleRows();
         form().show();
+        EXPECT_TRUE(testing_support::activeUnderPointer(form().window()));
     }
 
     settings::DataPathForm &form() { return fixture.window(); }
-    bool opensInItsGrid()
-    {
-        return testing_support::activeUnderPointer(form().window()) &&
-               eventuallyHandled([this] { return focusedControl(form()) == "DBG_APPLI"; });
-    }
-    bool focusGoesTo(const char *name)
-    {
-        return eventuallyHandled([&] { return focusedControl(form()) == QLatin1String(name); });
-    }
 
     platform::X11KeySender keys;
     settings_testing::DataPathFixture fixture{testing_support::schemaFolder(), &keys};
@@ -124,7 +113,7 @@ protected:
 
 TEST_F(DataPathKeys, TabLeavesTheGridAndReachesEveryControl)
 {
-    ASSERT_TRUE(opensInItsGrid());
+    ASSERT_TRUE(keyboardIn(form(), "DBG_APPLI"));
     const QStringList order{"CTX_PROD",    "CTX_NOMMDB",      "Dir_APPLI",  "DEV_APPLI",  "LSF_APPLI",
                             "CTX_Status",  "CTX_RESEAU",      "FPATH_PATH", "Cmd_efface", "CTX_PathServeur",
                             "CMD_MajPath", "DBC_PathServeur", "CmdUpdate",  "CmdClose",   "DBG_APPLI"};
@@ -138,26 +127,26 @@ TEST_F(DataPathKeys, TabLeavesTheGridAndReachesEveryControl)
 
 TEST_F(DataPathKeys, EnterInTheEnvironmentBoxStillMovesToTheNextControl)
 {
-    ASSERT_TRUE(opensInItsGrid());
+    ASSERT_TRUE(keyboardIn(form(), "DBG_APPLI"));
     form().CTX_Status().setFocus();
-    ASSERT_TRUE(focusGoesTo("CTX_Status"));
+    ASSERT_TRUE(keyboardIn(form(), "CTX_Status"));
     pressKeys({QStringLiteral("Return")});
-    EXPECT_TRUE(focusGoesTo("CTX_RESEAU")) << "focus in " << focusedControl(form()).toStdString();
+    EXPECT_TRUE(keyboardIn(form(), "CTX_RESEAU"));
 }
 
 // The same wrong text is refused each time the box is left, and the focus goes back into it.
 TEST_F(DataPathKeys, AWrongEnvironmentIsRefusedEachTimeTheBoxIsLeft)
 {
     ui::testing::RealBoxes boxes([] { pressKeys({QStringLiteral("Return")}); });
-    ASSERT_TRUE(opensInItsGrid());
+    ASSERT_TRUE(keyboardIn(form(), "DBG_APPLI"));
     form().CTX_Status().setFocus();
-    ASSERT_TRUE(focusGoesTo("CTX_Status"));
+    ASSERT_TRUE(keyboardIn(form(), "CTX_Status"));
     pressKeys({QStringLiteral("ctrl+a"), QStringLiteral("x")});
     for (int left = 1; left <= 2; ++left) {
         SCOPED_TRACE(left);
         pressKeys({QStringLiteral("Tab")});
         EXPECT_TRUE(eventuallyHandled([&] { return boxes.texts().size() == left; }));
-        EXPECT_TRUE(focusGoesTo("CTX_Status")) << "focus in " << focusedControl(form()).toStdString();
+        EXPECT_TRUE(keyboardIn(form(), "CTX_Status"));
     }
     EXPECT_TRUE(boxes.texts().last().startsWith(QStringLiteral("Type d'environnement erroné :")));
 }
