@@ -148,7 +148,7 @@ TEST_P(ToolsPopupOnDisplay, ToolsMenuOpensByMouseEnterAndSpaceAndStaysUntilAnEnt
              QString::number(menu->top() + buttonMiddle), QStringLiteral("click"), QStringLiteral("1")});
     ASSERT_TRUE(eventually([&] { return popupShown(); })) << "the tools pop-up opens";
     // Escape closes it only while it is open; the clicked button keeps the focus for Enter and Space.
-    for (const QString key : {QStringLiteral("Return"), QStringLiteral("space")}) {
+    for (const QString &key : {QStringLiteral("Return"), QStringLiteral("space")}) {
         xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
         ASSERT_TRUE(eventually([&] { return !popupShown(); })) << "Escape closes the pop-up";
         xdotool({QStringLiteral("key"), key});
