@@ -9,7 +9,12 @@ int main(int argc, char **argv)
 {
     testing_support::FocusDisplay::start();
     qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        ::testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    testing_support::FocusDisplay::stop();
+    return result;
 }
