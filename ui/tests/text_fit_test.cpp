@@ -1,7 +1,11 @@
+#include "ui/CaptionRoom.h"
 #include "ui/CharacterWidth.h"
-#include "ui/ControlFont.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
 #include "ui/tests/QtPrinters.h"
 
+#include <QImage>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace
@@ -33,6 +37,83 @@ TEST(CharacterWidth, EightCapitalsFitInElevenCharactersOfTheWindowsFonts)
             EXPECT_LE(metrics.horizontalAdvance(code), ui::characterWidthPixels(11, metrics, 0))
                 << code.toStdString() << " in " << font.name.toStdString() << ' ' << font.size;
     }
+}
+
+TEST(CaptionRoom, ControlsAboveTheFirstLineRightOfTheStartCutTheRoom)
+{
+    const QRect label(8, 328, 125, 21); // "Chemin serveur (défaut) :" of the data-path window
+    const struct {
+        const char *what;
+        std::vector<QRect> above;
+        int room;
+    } cases[] = {
+        {"nothing above", {}, 125},
+        {"a box over the end", {QRect(132, 324, 281, 21)}, 123},
+        {"a box below the first line", {QRect(60, 345, 100, 20)}, 125},
+        {"a control from the label's left edge", {QRect(8, 328, 40, 21)}, 125},
+        {"the nearer of two", {QRect(132, 324, 281, 21), QRect(100, 330, 10, 10)}, 91},
+        {"a control that covers the whole caption", {QRect(9, 328, 200, 21)}, 0},
+    };
+    for (const auto &each : cases)
+        EXPECT_EQ(ui::captionRoom(label, 12, each.above), each.room) << each.what;
+}
+
+TEST(CaptionStretch, CondensesALittleThenGivesUp)
+{
+    const auto proportional = [](double natural) {
+        return [natural](int stretch) { return natural * stretch / 100; };
+    };
+    const struct {
+        double natural;
+        int room;
+        int stretch;
+    } cases[] = {
+        {120, 125, 100},  // fits as it is
+        {125, 125, 100},  // just fits
+        {124.5, 123, 98}, // the data-path window's label beside its box
+        {130, 117, 90},   // the most it is condensed
+        {130, 116, 0},    // wraps
+    };
+    for (const auto &each : cases)
+        EXPECT_EQ(ui::captionStretch(proportional(each.natural), each.room), each.stretch)
+            << each.natural << " in " << each.room;
+}
+
+// Right-most column holding a pixel darker than the background, -1 when none does.
+int rightmostInk(const QImage &image)
+{
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128)
+                return x;
+    return -1;
+}
+
+class TextFitForm : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ui::ControlFont arial = form.font();
+        arial.name = QStringLiteral("Arial");
+        form.setFont(arial);
+        form.setClientSize(7500, 3000);
+    }
+    void TearDown() override { form.discard(); }
+    ui::Form form{QStringLiteral("FPARSYS")};
+};
+
+// The colon of the label stays clear of the box placed over the label's end.
+TEST_F(TextFitForm, ALabelRunningUnderTheNextControlIsCondensedToShowWhole)
+{
+    auto &label = form.add<ui::Label>({"Label3", {120, 1920, 1875, 315}, "Chemin serveur (défaut) :"});
+    auto &box = form.add<ui::TextBox>({"CTX_PathServeur", {1980, 1860, 4215, 315}});
+    form.show();
+    const int boxStart = box.widget()->x() - label.widget()->x();
+    ASSERT_LT(boxStart, label.widget()->width());
+    const int ink = rightmostInk(label.widget()->grab().toImage());
+    EXPECT_GT(ink, boxStart / 2);
+    EXPECT_LT(ink, boxStart - 1) << "a pixel of air before the box";
 }
 
 } // namespace
