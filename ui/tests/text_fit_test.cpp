@@ -89,6 +89,22 @@ int rightmostInk(const QImage &image)
     return -1;
 }
 
+// Rows from the first to the last holding a dark pixel, within the image's inner part (a frame of
+// the given width left out).
+int inkHeight(const QImage &image, int frame)
+{
+    int first = -1;
+    int last = -1;
+    for (int y = frame; y < image.height() - frame; ++y)
+        for (int x = frame; x < image.width() - frame; ++x)
+            if (qGray(image.pixel(x, y)) < 96) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+    return first < 0 ? 0 : last - first + 1;
+}
+
 class TextFitForm : public ::testing::Test
 {
 protected:
@@ -114,6 +130,31 @@ TEST_F(TextFitForm, ALabelRunningUnderTheNextControlIsCondensedToShowWhole)
     const int ink = rightmostInk(label.widget()->grab().toImage());
     EXPECT_GT(ink, boxStart / 2);
     EXPECT_LT(ink, boxStart - 1) << "a pixel of air before the box";
+}
+
+// A low option button or check box still shows its mark and its descenders: its caption is as
+// high as in one of ample height, it is centred on its place, and its place in twips stays as designed.
+TEST_F(TextFitForm, LowButtonsShowTheirWholeMarkAndCaption)
+{
+    const struct {
+        const char *kind;
+        ui::MarkedButton &low;
+        ui::MarkedButton &tall;
+    } cases[] = {
+        {"option button", form.add<ui::OptionButton>({"Opt_Langue", {180, 360, 1575, 195}, "Langue 1"}),
+         form.add<ui::OptionButton>({"Opt_Ample", {180, 1200, 1575, 495}, "Langue 1"})},
+        {"check box", form.add<ui::CheckBox>({"CHK_Low", {1800, 360, 1575, 195}, "Langue 1"}),
+         form.add<ui::CheckBox>({"CHK_Ample", {1800, 1200, 1575, 495}, "Langue 1"})},
+    };
+    form.show();
+    for (const auto &each : cases) {
+        QWidget *low = each.low.widget();
+        const QRect designed = ui::toPixels(each.low.geometry(), ui::logicalDpi());
+        EXPECT_EQ(each.low.geometry().height, 195);
+        EXPECT_NEAR(low->geometry().center().y(), designed.center().y(), 1) << each.kind;
+        EXPECT_EQ(inkHeight(low->grab().toImage(), 2), inkHeight(each.tall.widget()->grab().toImage(), 2))
+            << each.kind;
+    }
 }
 
 } // namespace
