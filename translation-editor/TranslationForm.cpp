@@ -52,6 +52,7 @@ TranslationForm::~TranslationForm() = default;
 void TranslationForm::design()
 {
     setCaption(Caption);
+    setStartUpPosition(ui::StartUpPosition::CentreScreen);
     setClientSize(11880, 8685);
 
     m_grid = &add<ui::Grid>({QStringLiteral("DBG_TRAD"), {0, 0, 11835, 7725}});

@@ -6,8 +6,8 @@ namespace ui
 {
 
 CheckBox::CheckBox(Form &form, const ControlDesign &design)
-    : ButtonControl(form, design, ControlKind::CheckBox,
-                    new WrappingButton<QCheckBox>(parentWidget(form, design)))
+    : MarkedButton(form, design, ControlKind::CheckBox,
+                   new WrappingButton<QCheckBox>(parentWidget(form, design)))
 {
     QObject::connect(box(), &QCheckBox::stateChanged, context(), [this] { raise(onClick); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ButtonControl.h"
+#include "ui/MarkedButton.h"
 
 class QCheckBox;
 
@@ -8,7 +8,7 @@ namespace ui
 {
 
 // Value 0 clear, 1 ticked, 2 greyed. A change of value, by the user or by the program, raises Click.
-class CheckBox : public ButtonControl
+class CheckBox : public MarkedButton
 {
 public:
     CheckBox(Form &form, const ControlDesign &design);

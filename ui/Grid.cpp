@@ -1,10 +1,12 @@
 #include "ui/Grid.h"
 
 #include "platform/Failure.h"
+#include "ui/CharacterWidth.h"
 #include "ui/DataSource.h"
 
 #include <QHeaderView>
 #include <QPointer>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -225,12 +227,15 @@ void Grid::showColumn(int col)
 {
     const GridColumn &shown = column(col);
     view()->setColumnHidden(col - 1, shown.hidden);
-    view()->setColumnWidth(col - 1, qRound(shown.width * unitPixels()));
+    view()->setColumnWidth(col - 1,
+                           characterWidthPixels(shown.width, QFontMetricsF(view()->font()), cellMargins()));
 }
 
-double Grid::unitPixels() const
+int Grid::cellMargins() const
 {
-    return view()->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    // The item delegate's text margin on either side, and the grid line the cell gives up.
+    const int textMargin = view()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view()) + 1;
+    return 2 * textMargin + (view()->showGrid() ? 1 : 0);
 }
 
 void Grid::showFont()

@@ -14,8 +14,8 @@ class GridView;
 // The spreadsheet grid bound to a data source. Column 0 is the row header; columns 1 to maxCols()
 // show fields of the data source, rows 1 to maxRows() its rows. The active cell follows the data
 // source's current row both ways, and typed text goes to the data source, which writes it when the
-// row is left; the active cell stays in a row the data source does not leave. Column widths are in grid
-// units, one "0" of the grid's font.
+// row is left; the active cell stays in a row the data source does not leave. Column widths are in
+// characters of the grid's font, each column's text area holding that many average characters.
 class Grid : public Control
 {
 public:
@@ -62,8 +62,8 @@ private:
     GridColumn &column(int col);
     const GridColumn &column(int col) const;
     void showColumn(int col);
-    // One grid unit of column width: the width of a "0" in the grid's font.
-    double unitPixels() const;
+    // Pixels of a column beside its text: the cell's text margins and its grid line.
+    int cellMargins() const;
     void followDataSource(int row);
 
     GridColumns m_model;

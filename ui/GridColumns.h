@@ -10,7 +10,7 @@ namespace ui
 
 class DataSource;
 
-// One column of a grid: the data source field it shows and how (width in grid units).
+// One column of a grid: the data source field it shows and how (width in characters of the grid's font).
 struct GridColumn {
     QString field;
     QString header;

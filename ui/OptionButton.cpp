@@ -32,7 +32,7 @@ protected:
 } // namespace
 
 OptionButton::OptionButton(Form &form, const ControlDesign &design)
-    : ButtonControl(form, design, ControlKind::OptionButton, new OptionWidget(parentWidget(form, design)))
+    : MarkedButton(form, design, ControlKind::OptionButton, new OptionWidget(parentWidget(form, design)))
 {
     QObject::connect(button(), &QAbstractButton::toggled, context(), [this](bool on) {
         if (on)

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ui/ButtonControl.h"
+#include "ui/MarkedButton.h"
 
 namespace ui
 {
 
 // Option buttons of one container exclude each other. Becoming selected raises Click.
-class OptionButton : public ButtonControl
+class OptionButton : public MarkedButton
 {
 public:
     OptionButton(Form &form, const ControlDesign &design);

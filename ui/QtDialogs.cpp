@@ -1,6 +1,7 @@
 #include "ui/QtDialogs.h"
 
 #include "ui/KeyboardReturn.h"
+#include "ui/TitleWidth.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -17,8 +18,10 @@ std::unique_ptr<QMessageBox> messageBox(const QString &text, MessageButtons butt
         shown = QMessageBox::Ok | QMessageBox::Cancel;
     else if (buttons == MessageButtons::YesNo)
         shown = QMessageBox::Yes | QMessageBox::No;
-    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, titleOrProgramTitle(title), text, shown,
-                                         parent);
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::NoIcon, titleOrProgramTitle(title), text, shown, parent);
+    keepTitleWhole(*box);
+    return box;
 }
 
 Answer QtDialogs::message(const QString &text, MessageButtons buttons, const QString &title)

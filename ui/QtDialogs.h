@@ -11,7 +11,8 @@ namespace ui
 {
 
 // The box that QtDialogs::message shows: the text, the buttons asked for and the title (the
-// program's when empty), over the window given, before it is shown.
+// program's when empty), over the window given, at least as wide as that title needs, before it is
+// shown.
 std::unique_ptr<QMessageBox> messageBox(const QString &text, MessageButtons buttons, const QString &title,
                                         QWidget *parent = nullptr);
 

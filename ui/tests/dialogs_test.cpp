@@ -1,6 +1,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Program.h"
 #include "ui/QtDialogs.h"
+#include "ui/TitleWidth.h"
 #include "ui/testing/ScriptedDialogs.h"
 #include "ui/tests/QtPrinters.h"
 
@@ -133,6 +134,17 @@ TEST(QtDialogs, MessageBoxButtonsAreFrench)
         texts.sort();
         EXPECT_EQ(texts, each.texts);
     }
+}
+
+// A short text, as the compaction's final "Traitement terminé...", leaves the box as wide as its title.
+TEST(QtDialogs, MessageBoxIsAtLeastAsWideAsItsTitle)
+{
+    const auto box = ui::messageBox(QStringLiteral("Traitement terminé..."), MessageButtons::Ok,
+                                    QStringLiteral("Compacter/Réparer Bases de Données TORBPROD"));
+    box->show();
+    EXPECT_GE(box->width(), ui::titleBarWidth(box->windowTitle()));
+    EXPECT_GT(ui::titleBarWidth(box->windowTitle()), ui::titleBarWidth(QStringLiteral("pressolite")));
+    box->hide();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/Grid.h"
 
 #include "platform/Failure.h"
+#include "ui/CharacterWidth.h"
 #include "ui/DataSource.h"
 #include "ui/Form.h"
 #include "ui/tests/QtPrinters.h"
@@ -57,8 +58,9 @@ TEST_F(GridTest, ShowsTheBoundRowsInItsColumns)
     EXPECT_EQ(m_grid.cellText(1, 2), QStringLiteral("Poire"));
     EXPECT_EQ(m_grid.cellText(2, 2), QString());
     EXPECT_EQ(m_grid.cellText(2, 9), QString());
-    // Widths keep the proportion of their grid units.
-    EXPECT_NEAR(view().columnWidth(0), 2 * view().columnWidth(1), 1);
+    // Widths are in average characters of the grid's font, beside the same cell margins.
+    EXPECT_NEAR(view().columnWidth(0) - view().columnWidth(1),
+                10 * ui::averageCharacterWidth(QFontMetricsF(view().font())), 1);
     EXPECT_THROW(m_grid.columnHeader(3), platform::Failure);
     EXPECT_THROW(m_grid.setActiveCell(0, 1), platform::Failure);
 }

@@ -1,4 +1,5 @@
 #include "tests/support/fixtures/TempInstallation.h"
+#include "tests/support/fixtures/Xdotool.h"
 #include "tests/support/fixtures/XvfbServer.h"
 
 #include <QProcess>
@@ -7,17 +8,7 @@
 namespace
 {
 
-// Runs xdotool and gives what it prints; bounded, so a window that never shows ends the search.
-QString xdotool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
+using testing_support::xdotool;
 
 // The title of the program's first visible window, once it shows one.
 QString visibleWindowName(qint64 pid)
